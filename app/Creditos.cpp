@@ -1,0 +1,9 @@
+#include "Creditos.h"
+
+TCreditosForm *CreditosForm = nullptr;
+
+TCreditosForm::TCreditosForm(QWidget *parent) : Form(parent)
+{
+    ui.setupUi(client());
+    loadLayout(Scaling::Scaled);
+}

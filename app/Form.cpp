@@ -1,0 +1,367 @@
+#include "Form.h"
+
+#include "Panel.h"
+#include "ScreenMetrics.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <cmath>
+
+namespace {
+
+QPointer<Form> firstForm;
+
+// Design metrics of the layouts: 96 pixels per inch, and 13 pixels for the height of
+// "0" in the window font.
+constexpr int DesignPixelsPerInch = 96;
+constexpr int DesignTextHeight = 13;
+
+int scaled(int value, int numerator, int denominator)
+{
+    return static_cast<int>(std::lround(double(value) * numerator / denominator));
+}
+
+// Fonts are declared by a negative pixel height, the "fontHeight" property, as in -21.
+void applyDeclaredFontHeights(QWidget *root)
+{
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *widget : widgets) {
+        const QVariant height = widget->property("fontHeight");
+        if (!height.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPixelSize(-height.toInt());
+        widget->setFont(font);
+    }
+}
+
+// Background colours are declared as the system's colours: "clWindow" for text areas,
+// "clBtnFace" for window and button faces.
+void applySystemColours(QWidget *root)
+{
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        const QString colour = widget->property("color").toString();
+        if (colour.isEmpty())
+            continue;
+        const QPalette system = QApplication::palette();
+        const QColor background = colour == QLatin1String("clWindow")
+                                      ? system.color(QPalette::Base)
+                                      : system.color(QPalette::Window);
+        QPalette palette = widget->palette();
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) {
+            palette.setColor(role, background);
+            palette.setColor(QPalette::Disabled, role, background);
+        }
+        widget->setPalette(palette);
+        widget->setAutoFillBackground(true);
+    }
+}
+
+// Multiplies the position and size of every control of the layout, and the size of every
+// font a control sets for itself. Qt's own inner widgets follow their owners.
+void scaleControls(QWidget *root, int numerator, int denominator)
+{
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QRect g = widget->geometry();
+        widget->setGeometry(scaled(g.x(), numerator, denominator),
+                            scaled(g.y(), numerator, denominator),
+                            scaled(g.width(), numerator, denominator),
+                            scaled(g.height(), numerator, denominator));
+        if (widget->testAttribute(Qt::WA_SetFont)) {
+            QFont font = widget->font();
+            font.setPixelSize(scaled(font.pixelSize(), numerator, denominator));
+            widget->setFont(font);
+        }
+    }
+}
+
+// Children of a bordered panel are placed from the inside of its border.
+void offsetPanelChildren(QWidget *root)
+{
+    for (Panel *panel : root->findChildren<Panel *>()) {
+        const int border = panel->borderWidth();
+        for (QWidget *child : panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            child->move(child->pos() + QPoint(border, border));
+    }
+}
+
+// A disabled panel keeps its controls' normal look but makes them inert: they take no
+// focus, no mouse input and no selection, while assistive technology can still read them.
+void makeInert(QWidget *panel)
+{
+    panel->setEnabled(true);
+    panel->setProperty("inert", true);
+    QList<QWidget *> widgets = panel->findChildren<QWidget *>();
+    widgets.prepend(panel);
+    for (QWidget *widget : widgets) {
+        widget->setFocusPolicy(Qt::NoFocus);
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+        if (auto *text = qobject_cast<QTextEdit *>(widget))
+            text->setTextInteractionFlags(Qt::NoTextInteraction);
+    }
+}
+
+void makeDeclaredPanelsInert(QWidget *root)
+{
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        if (widget->testAttribute(Qt::WA_ForceDisabled))
+            makeInert(widget);
+    }
+}
+
+// The extent of the controls: right-most right edge and lowest bottom edge.
+QSize controlsExtent(QWidget *root)
+{
+    QSize extent;
+    for (QWidget *child : root->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        extent = extent.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+    return extent;
+}
+
+QPoint centred(const QRect &around, const QSize &outer)
+{
+    // Integer division truncates toward zero; a negative edge becomes 0.
+    const int left = around.left() + (around.width() - outer.width()) / 2;
+    const int top = around.top() + (around.height() - outer.height()) / 2;
+    return {qMax(0, left), qMax(0, top)};
+}
+
+} // namespace
+
+Form::Form(QWidget *parent)
+    : QDialog(parent), m_scrollArea(new QScrollArea(this)), m_client(new QWidget)
+{
+    if (!firstForm)
+        firstForm = this;
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(false);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->setWidgetResizable(false);
+    m_scrollArea->setWidget(m_client);
+}
+
+Form::~Form() = default;
+
+Form *Form::mainForm()
+{
+    return firstForm;
+}
+
+QWidget *Form::client() const
+{
+    return m_client;
+}
+
+void Form::loadLayout(Scaling scaling)
+{
+    setWindowTitle(m_client->windowTitle());
+    applyDeclaredFontHeights(m_client);
+    applySystemColours(m_client);
+    QSize clientSize = m_client->size();
+
+    if (scaling == Scaling::Scaled) {
+        const ScreenMetrics metrics = ScreenMetrics::current();
+        QFont windowFont = m_client->font();
+        if (metrics.pixelsPerInch != DesignPixelsPerInch) {
+            windowFont.setPixelSize(
+                scaled(windowFont.pixelSize(), metrics.pixelsPerInch, DesignPixelsPerInch));
+            m_client->setFont(windowFont);
+        }
+        const int textHeight = QFontMetrics(windowFont).height();
+        if (textHeight != DesignTextHeight) {
+            scaleControls(m_client, textHeight, DesignTextHeight);
+            clientSize = QSize(scaled(clientSize.width(), textHeight, DesignTextHeight),
+                               scaled(clientSize.height(), textHeight, DesignTextHeight));
+        }
+    }
+    offsetPanelChildren(m_client);
+    makeDeclaredPanelsInert(m_client);
+
+    for (QPushButton *button : m_client->findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        connect(button, &QAbstractButton::clicked, this, [this, button] { pressButton(button); });
+    }
+
+    m_ranges = controlsExtent(m_client);
+    setClientSize(clientSize);
+}
+
+void Form::setClientSize(const QSize &size)
+{
+    setFixedSize(size);
+    m_scrollArea->setGeometry(rect());
+    updateContentSize();
+}
+
+void Form::updateContentSize()
+{
+    // The scroll area shows a bar where the range exceeds the client extent.
+    m_client->resize(m_ranges);
+}
+
+QSize Form::outerSize() const
+{
+    const QMargins frame = ScreenMetrics::current().frame;
+    return size().grownBy(frame);
+}
+
+void Form::setOuterWidth(int width)
+{
+    const QMargins frame = ScreenMetrics::current().frame;
+    setClientSize(QSize(width - frame.left() - frame.right(), height()));
+}
+
+void Form::setOuterHeight(int height)
+{
+    const QMargins frame = ScreenMetrics::current().frame;
+    setClientSize(QSize(width(), height - frame.top() - frame.bottom()));
+}
+
+int Form::scrollRange(Qt::Orientation orientation) const
+{
+    return orientation == Qt::Horizontal ? m_ranges.width() : m_ranges.height();
+}
+
+void Form::setScrollRange(Qt::Orientation orientation, int range)
+{
+    m_automaticRanges = false;
+    if (orientation == Qt::Horizontal)
+        m_ranges.setWidth(range);
+    else
+        m_ranges.setHeight(range);
+    updateContentSize();
+}
+
+int Form::scrollPosition(Qt::Orientation orientation) const
+{
+    const QScrollBar *bar = orientation == Qt::Horizontal ? m_scrollArea->horizontalScrollBar()
+                                                          : m_scrollArea->verticalScrollBar();
+    return bar->value();
+}
+
+void Form::setScrollPosition(Qt::Orientation orientation, int position)
+{
+    QScrollBar *bar = orientation == Qt::Horizontal ? m_scrollArea->horizontalScrollBar()
+                                                    : m_scrollArea->verticalScrollBar();
+    bar->setValue(position);
+}
+
+QPoint Form::firstPlacement() const
+{
+    const ScreenMetrics metrics = ScreenMetrics::current();
+    Form *main = mainForm();
+    if (!main || main == this)
+        return centred(metrics.desktop, outerSize());
+    return centred(QRect(main->pos(), main->outerSize()), outerSize());
+}
+
+void Form::placeOnce()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    move(firstPlacement());
+}
+
+void Form::showPlaced()
+{
+    placeOnce();
+    show();
+}
+
+int Form::showModal()
+{
+    Q_ASSERT(!isVisible());
+    m_modalResult = NoResult;
+    emit showing();
+    placeOnce();
+    setWindowModality(Qt::ApplicationModal);
+    m_shownModally = true;
+    exec();
+    m_shownModally = false;
+    return m_modalResult;
+}
+
+void Form::pressButton(QAbstractButton *button)
+{
+    m_modalResult = button->property("modalResult").toInt();
+    if (const auto handler = m_clickHandlers.value(button))
+        handler();
+    if (m_shownModally && m_modalResult != NoResult)
+        closeWithModalResult();
+}
+
+void Form::closeWithModalResult()
+{
+    emit closing();
+    done(m_modalResult);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_shownModally) {
+        m_modalResult = Cancel;
+        closeWithModalResult();
+    } else if (this == mainForm()) {
+        QCoreApplication::quit();
+    }
+}
+
+void Form::reject()
+{
+    // Escape and other dialog rejections close nothing; a close request comes through
+    // closeEvent and gives Cancel.
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        focusFirstControl();
+    }
+}
+
+void Form::focusFirstControl()
+{
+    QWidget *widget = this;
+    while ((widget = widget->nextInFocusChain()) != this) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this)
+            && widget->isEnabled()) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}

@@ -1,0 +1,102 @@
+// The base of every window of the program: a fixed-size dialog whose controls are loaded
+// from a Designer layout into a scrollable client area, and which behaves as the windows
+// expect of their toolkit:
+// - shown modally, it returns an integer modal result (OK 1, Cancel 2), starting from 0;
+// - a push button first sets the window's modal result to its own (its "modalResult"
+//   property, 0 when it has none), then runs its click handler, and the window closes when
+//   the result is not 0 once the handler has returned;
+// - the close box gives Cancel, Escape closes nothing, Enter presses only the focused button;
+// - it is placed at its first showing only; later showings keep its place;
+// - panels declared disabled keep their normal look but make their controls inert.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <functional>
+
+class QAbstractButton;
+class QScrollArea;
+
+class Form : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum ModalResult { NoResult = 0, OK = 1, Cancel = 2 };
+    enum class Scaling { Fixed, Scaled };
+
+    explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
+
+    // The first window created, whose closing ends the program.
+    static Form *mainForm();
+
+    // The area the layout is loaded into: setupUi(client()).
+    QWidget *client() const;
+
+    int showModal();
+    bool isShownModally() const { return m_shownModally; }
+    int modalResult() const { return m_modalResult; }
+    void setModalResult(int result) { m_modalResult = result; }
+
+    // Shows a window that is not modal (the main window), placing it at its first showing.
+    void showPlaced();
+
+    // The window's size with its frame and title bar; setting it keeps left and top.
+    QSize outerSize() const;
+    void setOuterWidth(int width);
+    void setOuterHeight(int height);
+
+    // Setting a range ends the automatic ranges computed from the controls, for good.
+    int scrollRange(Qt::Orientation orientation) const;
+    void setScrollRange(Qt::Orientation orientation, int range);
+    int scrollPosition(Qt::Orientation orientation) const;
+    void setScrollPosition(Qt::Orientation orientation, int position);
+    bool hasAutomaticScrollRanges() const { return m_automaticRanges; }
+
+    // The window's top-left corner on the desktop, where it will be or was shown.
+    QPoint firstPlacement() const;
+
+signals:
+    // Runs at every showing, before the window is visible.
+    void showing();
+    // Runs at every closing of a modal showing, whatever the result.
+    void closing();
+
+protected:
+    // Completes the window once setupUi(client()) has run: caption, client size, fonts,
+    // scaling, panels, buttons and scroll ranges as the layout declares them.
+    void loadLayout(Scaling scaling);
+
+    // Binds a push button's click handler; it runs after the button set the modal result.
+    template <typename Window>
+    void onClick(QAbstractButton *button, void (Window::*handler)())
+    {
+        m_clickHandlers.insert(button, [this, handler] { (static_cast<Window *>(this)->*handler)(); });
+    }
+
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+public slots:
+    void reject() override;
+
+private:
+    void pressButton(QAbstractButton *button);
+    void closeWithModalResult();
+    void setClientSize(const QSize &size);
+    void updateContentSize();
+    void placeOnce();
+    void focusFirstControl();
+
+    QScrollArea *m_scrollArea;
+    QWidget *m_client;
+    QHash<QAbstractButton *, std::function<void()>> m_clickHandlers;
+    int m_modalResult = NoResult;
+    bool m_shownModally = false;
+    bool m_placed = false;
+    bool m_activated = false;
+    bool m_automaticRanges = true;
+    QSize m_ranges;
+};

@@ -1,0 +1,102 @@
+#include "RichEditBox.h"
+
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+constexpr qreal RaiseInPoints = 3.0; // 60 twips
+}
+
+RichEditBox::RichEditBox(QWidget *parent) : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setUndoRedoEnabled(false);
+    document()->setDocumentMargin(1);
+}
+
+void RichEditBox::clearAll()
+{
+    document()->clear();
+    setCurrentCharFormat(QTextCharFormat());
+}
+
+void RichEditBox::addLine(const QString &line)
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(line, QTextCharFormat());
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+}
+
+int RichEditBox::find(const QString &text, int start, int length) const
+{
+    if (text.isEmpty() || start < 0 || length < int(text.size()))
+        return -1;
+    const QString range = wholeText().mid(start, length);
+    const auto found = int(range.indexOf(text, 0, Qt::CaseInsensitive));
+    return found < 0 ? -1 : start + found;
+}
+
+QString RichEditBox::wholeText() const
+{
+    return document()->toPlainText();
+}
+
+QString RichEditBox::firstLine() const
+{
+    return document()->firstBlock().text();
+}
+
+void RichEditBox::setSelStart(int position)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(qBound(0, position, document()->characterCount() - 1));
+    setTextCursor(cursor);
+}
+
+void RichEditBox::setSelLength(int count)
+{
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int end = qBound(start, start + count, document()->characterCount() - 1);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+qreal RichEditBox::superscriptOffsetPercent() const
+{
+    const qreal raiseInPixels = RaiseInPoints * logicalDpiY() / 72.0;
+    return 100.0 * raiseInPixels / QFontMetricsF(font()).height();
+}
+
+void RichEditBox::applySuperscriptFormat()
+{
+    QTextCharFormat format;
+    format.setBaselineOffset(superscriptOffsetPercent());
+    mergeSelectionFormat(format);
+}
+
+void RichEditBox::setSelBold()
+{
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    format.setFontItalic(false);
+    format.setFontUnderline(false);
+    format.setFontStrikeOut(false);
+    mergeSelectionFormat(format);
+}
+
+void RichEditBox::mergeSelectionFormat(const QTextCharFormat &format)
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(format);
+}

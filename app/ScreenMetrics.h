@@ -1,0 +1,19 @@
+// What the windows need to know about the screen, in one place so that tests can put
+// the program on a screen of their choosing.
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+struct ScreenMetrics {
+    QSize screen;         // the primary screen, task bars included
+    QRect desktop;        // the area that spans all monitors
+    QMargins frame;       // what a window's frame and title bar add around its client area
+    int pixelsPerInch = 96;
+
+    // The metrics of the running system, or the ones a test has put in place.
+    static ScreenMetrics current();
+    static void setOverride(const std::optional<ScreenMetrics> &metrics);
+};

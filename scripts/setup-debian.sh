@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs every Debian package that building, running and testing Telvanor needs.
+# Safe to run again: packages already present are left as they are.
+set -eu
+
+PACKAGES="
+    g++ cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-qpa-plugins libgl-dev
+    fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
+    xvfb xauth imagemagick
+"
+
+missing=""
+for package in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+echo "Installing:$missing"
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,27 @@
+// Shared helpers of the widget tests.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string_view>
+
+class Form;
+class QWidget;
+
+// Number of characters of a UTF-8 text.
+int characterCount(std::string_view text);
+
+// Runs action once `form` is on the screen in a modal showing; the test itself then
+// continues inside that window's modal loop until it closes.
+void whenShownModally(Form *form, std::function<void()> action);
+
+// Sends a close request to a window, as its close box would.
+void pressCloseBox(QWidget *window);
+
+// Creates the program's six windows as start-up does, and destroys them again.
+struct ProgramWindows {
+    ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows &) = delete;
+    ProgramWindows &operator=(const ProgramWindows &) = delete;
+};

@@ -1,0 +1,21 @@
+// The notice shown when the test is submitted with questions left blank: it lists them
+// and lets the user go back to the questions (Cancel) or on to the evaluation (OK).
+#pragma once
+
+#include "Form.h"
+#include "ui_AvisoUnit.h"
+
+class TAvisoForm : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit TAvisoForm(QWidget *parent = nullptr);
+
+    Ui::TAvisoForm ui;
+
+private:
+    void FormShow();
+};
+
+extern TAvisoForm *AvisoForm;

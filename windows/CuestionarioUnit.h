@@ -1,0 +1,37 @@
+// The questionnaire: one question at a time, its stem and four continuations, of which
+// the user checks at most one. Leaving a question writes its answer into the sheet.
+#pragma once
+
+#include "Form.h"
+#include "ui_CuestionarioUnit.h"
+
+#include <array>
+#include <cstdint>
+
+class TCuestionarioForm : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit TCuestionarioForm(QWidget *parent = nullptr);
+
+    Ui::TCuestionarioForm ui;
+    std::uint8_t CurrentQuestion = 1;
+
+    std::array<QRadioButton *, 4> radioButtons() const;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void ShowQuestion();
+    void StoreAnswer();
+    void RaiseStemExponent();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+};
+
+extern TCuestionarioForm *CuestionarioForm;

@@ -1,0 +1,26 @@
+// The evaluation: how many answers are correct, the percentage, and which items were
+// answered wrongly or left blank, always for the answers just submitted.
+#pragma once
+
+#include "Form.h"
+#include "ui_EvaluacionUnit.h"
+
+class TEvaluacionForm : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit TEvaluacionForm(QWidget *parent = nullptr);
+
+    Ui::TEvaluacionForm ui;
+
+    // The percentage of correct answers as shown, in the locale's number format with one
+    // decimal digit, followed by "%".
+    static QString PercentText(int correct, const QLocale &locale);
+
+private:
+    void FormCreate();
+    void FormShow();
+};
+
+extern TEvaluacionForm *EvaluacionForm;

@@ -1,0 +1,36 @@
+// The answer review: every question with its correct continuation checked and a
+// commentary on each continuation, with option references in bold and exponents raised.
+#pragma once
+
+#include "Form.h"
+#include "ui_RCUnit.h"
+
+#include <array>
+#include <cstdint>
+
+class TRCForm : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit TRCForm(QWidget *parent = nullptr);
+
+    Ui::TRCForm ui;
+    std::uint8_t CurrentQuestion = 1;
+
+    std::array<QRadioButton *, 4> radioButtons() const;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void ShowQuestion();
+    void RaiseFormulaExponents();
+    void RaiseNanoExponent();
+    void BoldOptionReferences();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+};
+
+extern TRCForm *RCForm;
