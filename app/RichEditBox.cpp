@@ -9,7 +9,7 @@ namespace {
 constexpr qreal RaiseInPoints = 3.0; // 60 twips
 }
 
-RichEditBox::RichEditBox(QWidget *parent) : QTextEdit(parent)
+RichEditBox::RichEditBox(QWidget *parent) : QTextEdit(parent), m_selection(document())
 {
     setReadOnly(true);
     setFrameShape(QFrame::NoFrame);
@@ -23,6 +23,7 @@ RichEditBox::RichEditBox(QWidget *parent) : QTextEdit(parent)
 void RichEditBox::clearAll()
 {
     document()->clear();
+    m_selection = QTextCursor();
     setCurrentCharFormat(QTextCharFormat());
 }
 
@@ -55,19 +56,20 @@ QString RichEditBox::firstLine() const
 
 void RichEditBox::setSelStart(int position)
 {
-    QTextCursor cursor(document());
-    cursor.setPosition(qBound(0, position, document()->characterCount() - 1));
-    setTextCursor(cursor);
+    m_selection = QTextCursor(document());
+    m_selection.setPosition(qBound(0, position, document()->characterCount() - 1));
 }
 
 void RichEditBox::setSelLength(int count)
 {
-    QTextCursor cursor = textCursor();
-    const int start = cursor.selectionStart();
+    const int start = m_selection.isNull() ? 0 : m_selection.selectionStart();
     const int end = qBound(start, start + count, document()->characterCount() - 1);
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    m_selection = QTextCursor(document());
+    m_selection.setPosition(start);
+    m_selection.setPosition(end, QTextCursor::KeepAnchor);
+    QTextCursor caret(document());
+    caret.setPosition(end);
+    setTextCursor(caret);
     ensureCursorVisible();
 }
 
@@ -96,7 +98,6 @@ void RichEditBox::setSelBold()
 
 void RichEditBox::mergeSelectionFormat(const QTextCharFormat &format)
 {
-    QTextCursor cursor = textCursor();
-    if (cursor.hasSelection())
-        cursor.mergeCharFormat(format);
+    if (m_selection.hasSelection())
+        m_selection.mergeCharFormat(format);
 }

@@ -3,6 +3,7 @@
 // own, one per character, counted from 0; a line break counts as one position.
 #pragma once
 
+#include <QTextCursor>
 #include <QTextEdit>
 
 class RichEditBox : public QTextEdit
@@ -25,6 +26,8 @@ public:
     void setSelStart(int position);
     // Keeps the selection's start, makes it count characters long and scrolls the caret into view.
     void setSelLength(int count);
+    int selStart() const { return m_selection.selectionStart(); }
+    int selLength() const { return m_selection.selectionEnd() - m_selection.selectionStart(); }
 
     // Raises the selection 3 points above the base line, keeping its size.
     void applySuperscriptFormat();
@@ -37,4 +40,8 @@ public:
 
 private:
     void mergeSelectionFormat(const QTextCharFormat &format);
+
+    // The selection is kept apart from the caret that Qt draws, so that it is never seen,
+    // as a box that hides its selection while it has no focus (and these never get it).
+    QTextCursor m_selection;
 };

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "Form.h"
+#include "ScreenMetrics.h"
 #include "Startup.h"
 
 #include <QCloseEvent>
@@ -33,8 +34,19 @@ void pressCloseBox(QWidget *window)
     QCoreApplication::sendEvent(window, &event);
 }
 
-ProgramWindows::ProgramWindows()
+void useScreen(QSize size, QMargins frame)
 {
+    ScreenMetrics metrics;
+    metrics.screen = size;
+    metrics.desktop = QRect(QPoint(0, 0), size);
+    metrics.frame = frame;
+    metrics.pixelsPerInch = 96;
+    ScreenMetrics::setOverride(metrics);
+}
+
+ProgramWindows::ProgramWindows(QSize screen)
+{
+    useScreen(screen);
     PrepareApplication();
     CreateForms();
 }
@@ -42,4 +54,5 @@ ProgramWindows::ProgramWindows()
 ProgramWindows::~ProgramWindows()
 {
     DestroyForms();
+    ScreenMetrics::setOverride(std::nullopt);
 }
