@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -109,6 +110,8 @@ void makeInert(QWidget *panel)
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (auto *text = qobject_cast<QTextEdit *>(widget))
             text->setTextInteractionFlags(Qt::NoTextInteraction);
+        else if (auto *plainText = qobject_cast<QPlainTextEdit *>(widget))
+            plainText->setTextInteractionFlags(Qt::NoTextInteraction);
     }
 }
 

@@ -1,0 +1,186 @@
+// The main window, the credits and the program's start and end.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "Panel.h"
+#include "RCUnit.h"
+#include "ScreenMetrics.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QStringList linesOf(const QPlainTextEdit *memo)
+{
+    return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowsAreCreatedWithTheirCaptionsAndSizes()
+    {
+        ProgramWindows windows;
+        QVERIFY(MainForm->isVisible());
+        QCOMPARE(Form::mainForm(), MainForm);
+        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Telvanor"));
+        QCOMPARE(MainForm->size(), QSize(858, 743));
+        struct Hidden {
+            Form *form;
+            QString caption;
+            QSize size;
+        };
+        const QList<Hidden> hidden = {
+            {CuestionarioForm, QStringLiteral("Cuestionario"), QSize(1190, 539)},
+            {EvaluacionForm, QStringLiteral("Evaluación"), QSize(1310, 356)},
+            {RCForm, QStringLiteral("Respuestas Correctas"), QSize(1303, 816)},
+            {CreditosForm, QStringLiteral("Créditos"), QSize(575, 415)},
+            {AvisoForm, QStringLiteral("Aviso"), QSize(495, 240)}};
+        for (const Hidden &window : hidden) {
+            QVERIFY(!window.form->isVisible());
+            QCOMPARE(window.form->windowTitle(), window.caption);
+            QCOMPARE(window.form->size(), window.size);
+        }
+    }
+
+    void mainWindowLayout()
+    {
+        ProgramWindows windows;
+        const auto &ui = MainForm->ui;
+        QCOMPARE(ui.Panel1->geometry(), QRect(24, 16, 817, 633));
+        QVERIFY(ui.Panel1->property("inert").toBool());
+        // Inside the panel's 2-pixel border line.
+        QCOMPARE(ui.Memo1->geometry(), QRect(21, 20, 774, 601));
+        QCOMPARE(ui.Memo1->font().pixelSize(), 20);
+        QVERIFY(ui.Memo1->font().italic());
+        const QList<QPair<QPushButton *, QString>> buttons = {
+            {ui.TestButton, QStringLiteral("Realizar Prueba")},
+            {ui.Button1, QStringLiteral("Créditos")},
+            {ui.Button2, QStringLiteral("Salir")}};
+        int left = 152;
+        for (const auto &[button, caption] : buttons) {
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->geometry(), QRect(left, 675, 170, 45));
+            QCOMPARE(button->font().pixelSize(), 13);
+            QVERIFY(button->font().bold());
+            left += 192;
+        }
+        QCOMPARE(ui.Button2->property("modalResult").toInt(), 1);
+        QCOMPARE(MainForm->focusWidget(), ui.TestButton);
+    }
+
+    void introduction()
+    {
+        ProgramWindows windows;
+        const QStringList lines = linesOf(MainForm->ui.Memo1);
+        QCOMPARE(lines.size(), 23);
+        for (int empty : {6, 13, 16, 21})
+            QVERIFY(lines[empty - 1].isEmpty());
+        for (int line : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12})
+            QVERIFY(!lines[line - 1].trimmed().isEmpty());
+        const QStringList last = {
+            QStringLiteral("Consta de 24 frases, cada una de las cuales tiene cuatro posibles "),
+            QStringLiteral("continuaciones; solo una de ellas es correcta.  "),
+            QString(),
+            QStringLiteral("El usuario puede navegar por las preguntas sin límite de tiempo y "),
+            QStringLiteral("marcará el botón “Evaluación global de la prueba” cuando considere "),
+            QStringLiteral("concluido el proceso de responderlas. Posteriormente, podrá conocer "),
+            QStringLiteral("las respuestas correctas. "),
+            QString(),
+            QStringLiteral("Se considera que quien consiga acertar 18 o más resultados posee una "),
+            QStringLiteral("cultura científica básica aceptable. ")};
+        QCOMPARE(lines.mid(13), last);
+    }
+
+    void creditsText()
+    {
+        ProgramWindows windows;
+        const QStringList lines = linesOf(CreditosForm->ui.Memo1);
+        QCOMPARE(lines.size(), 17);
+        QVERIFY(lines[0].endsWith(QLatin1Char(' ')) && !lines[0].endsWith(QLatin1String("  ")));
+        QVERIFY(lines[1].endsWith(QLatin1Char(':')));
+        QVERIFY(lines[2].isEmpty() && lines[14].isEmpty());
+        QString previousSurname;
+        for (int line = 4; line <= 14; ++line) {
+            const QString author = lines[line - 1];
+            QVERIFY2(author.endsWith(QLatin1Char('\t')) && author.count(QLatin1Char('\t')) == 1,
+                     qPrintable(author));
+            const QStringList names = author.trimmed().split(QLatin1Char(' '));
+            QVERIFY(names.size() >= 3); // a given name and two surnames
+            QVERIFY(QString::localeAwareCompare(previousSurname, names[1]) < 0);
+            previousSurname = names[1];
+        }
+        QVERIFY(lines[15].endsWith(QLatin1Char(' ')));
+        QVERIFY(lines[16].endsWith(QLatin1Char('.')));
+    }
+
+    void creditsOpenAndCloseEitherWay()
+    {
+        ProgramWindows windows;
+        const QString text = CreditosForm->ui.Memo1->toPlainText();
+        // Enter at once presses "Salir", which has the focus.
+        whenShownModally(CreditosForm, [] {
+            QCOMPARE(CreditosForm->focusWidget(), CreditosForm->ui.Button5);
+            QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Return);
+        });
+        MainForm->ui.Button1->click();
+        QVERIFY(!CreditosForm->isVisible());
+
+        whenShownModally(CreditosForm, [] {
+            QTest::keyClick(CreditosForm, Qt::Key_Escape);
+            QVERIFY(CreditosForm->isVisible());
+            pressCloseBox(CreditosForm);
+        });
+        MainForm->ui.Button1->click();
+        QVERIFY(!CreditosForm->isVisible());
+        QVERIFY(MainForm->isVisible());
+        QCOMPARE(CreditosForm->ui.Memo1->toPlainText(), text);
+    }
+
+    void salirEndsTheProgram()
+    {
+        ProgramWindows windows;
+        QTimer::singleShot(0, MainForm->ui.Button2, &QPushButton::click);
+        QTimer::singleShot(5000, [] { QApplication::exit(99); }); // guard against a hang
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!MainForm->isVisible());
+    }
+
+    void closeBoxEndsTheProgram()
+    {
+        ProgramWindows windows;
+        QTimer::singleShot(0, [] { pressCloseBox(MainForm); });
+        QTimer::singleShot(5000, [] { QApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void withoutADisplayTheProgramSaysSoAndFails()
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TELVANOR_EXECUTABLE), {});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(error.count(QLatin1Char('\n')), 1);
+        QVERIFY(error.contains(QLatin1String("display")));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,266 @@
+// The window behaviours the program relies on, where Qt's own defaults differ: modal
+// results, close box and Escape, Enter and default buttons, inert panels, placement at
+// first showing, scaling and fitting a window to a small screen.
+
+#include "Creditos.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "ScreenMetrics.h"
+#include "Startup.h"
+#include "TestSupport.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+class ToolkitTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void cleanup() { ScreenMetrics::setOverride(std::nullopt); }
+
+    void showingStartsAtZeroAndRunsFormShowBeforeVisible()
+    {
+        useScreen(QSize(1920, 1080));
+        TMainForm main;
+        TCreditosForm credits;
+        int showings = 0;
+        bool visibleAtShowing = true;
+        int resultAtShowing = -1;
+        connect(&credits, &Form::showing, &credits, [&] {
+            ++showings;
+            visibleAtShowing = credits.isVisible();
+            resultAtShowing = credits.modalResult();
+        });
+        credits.setModalResult(Form::Cancel);
+        whenShownModally(&credits, [&] { credits.ui.Button5->click(); });
+        QCOMPARE(credits.showModal(), int(Form::OK));
+        QCOMPARE(showings, 1);
+        QVERIFY(!visibleAtShowing);
+        QCOMPARE(resultAtShowing, 0);
+        QVERIFY(!credits.isVisible());
+    }
+
+    void closeBoxGivesCancelAndEscapeOrRejectCloseNothing()
+    {
+        useScreen(QSize(1920, 1080));
+        TMainForm main;
+        TEvaluacionForm evaluation;
+        int closings = 0;
+        connect(&evaluation, &Form::closing, &evaluation, [&] { ++closings; });
+        bool stillOpen = false;
+        whenShownModally(&evaluation, [&] {
+            QTest::keyClick(&evaluation, Qt::Key_Escape);
+            evaluation.reject();
+            stillOpen = evaluation.isVisible();
+            pressCloseBox(&evaluation);
+        });
+        QCOMPARE(evaluation.showModal(), int(Form::Cancel));
+        QVERIFY(stillOpen);
+        QCOMPARE(closings, 1);
+    }
+
+    void enterPressesOnlyTheFocusedButton()
+    {
+        useScreen(QSize(1920, 1080));
+        TMainForm main;
+        TEvaluacionForm evaluation;
+        for (QPushButton *button : evaluation.findChildren<QPushButton *>())
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+
+        // Focus starts on the first button in tab order, "Ver respuestas correctas" (OK).
+        whenShownModally(&evaluation, [&] {
+            QCOMPARE(evaluation.focusWidget(), evaluation.ui.Button1);
+            QTest::keyClick(evaluation.focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(evaluation.showModal(), int(Form::OK));
+
+        // With the focus moved to "Salir", Enter gives that button's Cancel.
+        whenShownModally(&evaluation, [&] {
+            evaluation.ui.Button2->setFocus();
+            QTest::keyClick(evaluation.ui.Button2, Qt::Key_Enter);
+        });
+        QCOMPARE(evaluation.showModal(), int(Form::Cancel));
+    }
+
+    void buttonSetsResultBeforeItsHandlerRuns()
+    {
+        useScreen(QSize(1920, 1080));
+        TMainForm main;
+        TRCForm review;
+        // "Siguiente" carries no result: pressing it pages without closing the window.
+        whenShownModally(&review, [&] {
+            review.setModalResult(Form::OK);
+            review.ui.Button3->click();
+            QVERIFY(review.isVisible());
+            QCOMPARE(review.modalResult(), 0);
+            QCOMPARE(int(review.CurrentQuestion), 2);
+            review.ui.Button5->click();
+        });
+        QCOMPARE(review.showModal(), int(Form::OK));
+    }
+
+    void disabledPanelIsInertButNotGreyed()
+    {
+        useScreen(QSize(1920, 1080));
+        TMainForm main;
+        TCreditosForm credits;
+        QVERIFY(credits.ui.Panel2->property("inert").toBool());
+        QVERIFY(!credits.ui.Panel1->property("inert").toBool());
+        for (QWidget *widget : {static_cast<QWidget *>(credits.ui.Panel2),
+                                static_cast<QWidget *>(credits.ui.Memo1)}) {
+            QVERIFY(widget->isEnabled());
+            QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+            QVERIFY(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
+        }
+        QCOMPARE(credits.ui.Memo1->textInteractionFlags(), Qt::NoTextInteraction);
+
+        // The text is drawn in the window-text colour, not the greyed disabled one.
+        const QImage image = credits.ui.Memo1->grab().toImage();
+        const QColor text = credits.ui.Memo1->palette().color(QPalette::Active, QPalette::Text);
+        int darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                darkest = qMin(darkest, qGray(image.pixel(x, y)));
+        QCOMPARE(darkest, qGray(text.rgb()));
+    }
+
+    void focusAtFirstActivationSkipsInertControls()
+    {
+        useScreen(QSize(1920, 1080));
+        TMainForm main;
+        main.showPlaced();
+        QCOMPARE(main.focusWidget(), main.ui.TestButton);
+        TCreditosForm credits;
+        whenShownModally(&credits, [&] {
+            QCOMPARE(credits.focusWidget(), credits.ui.Button5);
+            QTest::keyClick(credits.ui.Button5, Qt::Key_Return);
+        });
+        QCOMPARE(credits.showModal(), int(Form::OK));
+    }
+
+    void placementAtFirstShowingOnly()
+    {
+        const QMargins frame(4, 30, 4, 4);
+        useScreen(QSize(1920, 1080), frame);
+        TMainForm main;
+        main.showPlaced();
+        // Centred on the desktop: (1920 - 866) div 2, (1080 - 777) div 2.
+        QCOMPARE(main.pos(), QPoint(527, 151));
+
+        TCreditosForm credits;
+        whenShownModally(&credits, [&] {
+            // Centred on the main window: 527 + (866 - 583) div 2, 151 + (777 - 449) div 2.
+            QCOMPARE(credits.pos(), QPoint(668, 315));
+            credits.move(10, 20);
+            pressCloseBox(&credits);
+        });
+        credits.showModal();
+        whenShownModally(&credits, [&] {
+            QCOMPARE(credits.pos(), QPoint(10, 20));
+            pressCloseBox(&credits);
+        });
+        credits.showModal();
+    }
+
+    void placementNeverNegative()
+    {
+        useScreen(QSize(600, 400));
+        TMainForm main;
+        QCOMPARE(main.firstPlacement(), QPoint(25, 25));
+        TCreditosForm credits; // not fitted to the screen, so larger than the shrunk main window
+        main.move(0, 0);
+        QCOMPARE(credits.firstPlacement(), QPoint(0, 0));
+    }
+
+    void fitToScreenComparesStrictly()
+    {
+        useScreen(QSize(858, 743));
+        {
+            TMainForm main;
+            QCOMPARE(main.outerSize(), QSize(858, 743));
+            QVERIFY(main.hasAutomaticScrollRanges());
+        }
+        useScreen(QSize(857, 742));
+        TMainForm main;
+        QCOMPARE(main.outerSize(), QSize(807, 692));
+        QCOMPARE(main.scrollRange(Qt::Horizontal), 858);
+        QCOMPARE(main.scrollRange(Qt::Vertical), 743);
+        QCOMPARE(main.scrollPosition(Qt::Horizontal), 0);
+        QCOMPARE(main.scrollPosition(Qt::Vertical), 0);
+    }
+
+    void fitToScreenKeepsComputedRangeOfADirectionThatFits()
+    {
+        // A frame that makes the review window 1316 pixels wide and 851 high.
+        useScreen(QSize(1280, 1024), QMargins(6, 30, 7, 5));
+        TMainForm main;
+        TRCForm review;
+        QCOMPARE(review.outerSize(), QSize(1230, 851));
+        QCOMPARE(review.scrollRange(Qt::Horizontal), 1316);
+        // The lowest control is "Salir": top 756, height 45.
+        QCOMPARE(review.scrollRange(Qt::Vertical), 801);
+        QVERIFY(!review.hasAutomaticScrollRanges());
+    }
+
+    void fitToScreenOnA768PixelScreen()
+    {
+        // Frame and title bar adding exactly 25 pixels: the main window still fits.
+        useScreen(QSize(1366, 768), QMargins(1, 23, 1, 2));
+        {
+            TMainForm main;
+            QCOMPARE(main.outerSize().height(), 768);
+            QVERIFY(main.hasAutomaticScrollRanges());
+        }
+        // One pixel more and it is shrunk, with its former outer height as its range.
+        useScreen(QSize(1366, 768), QMargins(1, 23, 1, 3));
+        TMainForm main;
+        QCOMPARE(main.outerSize().height(), 718);
+        QCOMPARE(main.scrollRange(Qt::Vertical), 769);
+        // The horizontal range stays the one of the controls: the right edge of the panel.
+        QCOMPARE(main.scrollRange(Qt::Horizontal), 841);
+    }
+
+    void creditsAreNeverFitted()
+    {
+        useScreen(QSize(400, 300));
+        TMainForm main;
+        TCreditosForm credits;
+        QCOMPARE(credits.outerSize(), QSize(575, 415));
+        QVERIFY(credits.hasAutomaticScrollRanges());
+    }
+
+    void scaledWindowsFollowTheSystemTextSize()
+    {
+        ScreenMetrics metrics;
+        metrics.screen = QSize(3840, 2160);
+        metrics.desktop = QRect(QPoint(0, 0), metrics.screen);
+        metrics.pixelsPerInch = 144;
+        ScreenMetrics::setOverride(metrics);
+        TMainForm main;
+        TCreditosForm credits;
+
+        // The main window keeps its pixels.
+        QCOMPARE(main.size(), QSize(858, 743));
+        QCOMPARE(main.ui.TestButton->geometry(), QRect(152, 675, 170, 45));
+
+        // The window font grows to 11 * 144 / 96 = 16.5, rounded to 17 pixels; every
+        // position, size and font of the layout follows the new height of "0".
+        QFont windowFont(QStringLiteral("MS Sans Serif"));
+        windowFont.setPixelSize(17);
+        const int textHeight = QFontMetrics(windowFont).height();
+        QVERIFY(textHeight != 13);
+        const auto scaled = [&](int value) { return qRound(double(value) * textHeight / 13); };
+        QCOMPARE(credits.size(), QSize(scaled(575), scaled(415)));
+        QCOMPARE(credits.ui.Button5->geometry(),
+                 QRect(scaled(238), scaled(358), scaled(100), scaled(45)));
+        QCOMPARE(credits.ui.Button5->font().pixelSize(), scaled(13));
+        QCOMPARE(credits.ui.Memo1->font().pixelSize(), scaled(13));
+    }
+};
+
+QTEST_MAIN(ToolkitTest)
+#include "tst_toolkit.moc"
