@@ -46,19 +46,12 @@ void DestroyForms()
     MainForm = nullptr;
 }
 
-bool DisplayAvailable()
+void ReportMissingDisplay(QtMsgType type, const QMessageLogContext &, const QString &)
 {
-    // Without a display Qt's window-system plugins abort the process; a missing display is
-    // an ordinary condition to report, not a crash.
-    const auto set = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value && *value;
-    };
-    const char *platform = std::getenv("QT_QPA_PLATFORM");
-    const bool needsDisplay = !platform || !*platform || std::string_view(platform).rfind("xcb", 0) == 0
-                              || std::string_view(platform).rfind("wayland", 0) == 0;
-    if (!needsDisplay || set("DISPLAY") || set("WAYLAND_DISPLAY"))
-        return true;
-    std::fputs("telvanor: no display to show the windows on (DISPLAY is not set)\n", stderr);
-    return false;
+    // Qt ends a program that finds no display with a fatal error, an abort and a core
+    // dump; for a desktop program that is an ordinary condition to report.
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("telvanor: cannot open a display to show the windows on\n", stderr);
+    std::_Exit(1);
 }

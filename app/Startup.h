@@ -8,5 +8,8 @@ void CreateForms();
 // Destroys them, last created first.
 void DestroyForms();
 
-// Whether a display can be opened; if not, says so on standard error.
-bool DisplayAvailable();
+#include <QtGlobal>
+
+// A message handler for the time before the application object exists: it turns Qt's
+// failure to open a display into one line on standard error and exit status 1.
+void ReportMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message);

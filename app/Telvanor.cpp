@@ -6,9 +6,9 @@
 
 int main(int argc, char *argv[])
 {
-    if (!DisplayAvailable())
-        return 1;
+    qInstallMessageHandler(ReportMissingDisplay);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     PrepareApplication();
     CreateForms();
     QApplication::exec();

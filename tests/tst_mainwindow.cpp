@@ -165,12 +165,22 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
+    void withoutADisplayTheProgramSaysSoAndFails_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("no display set") << QString();
+        QTest::newRow("display unreachable") << QStringLiteral(":97");
+    }
+
     void withoutADisplayTheProgramSaysSoAndFails()
     {
+        QFETCH(QString, display);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        if (!display.isEmpty())
+            environment.insert(QStringLiteral("DISPLAY"), display);
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(TELVANOR_EXECUTABLE), {});
         QVERIFY(program.waitForFinished(10000));
