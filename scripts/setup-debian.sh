@@ -5,9 +5,9 @@ set -eu
 
 PACKAGES="
     g++ cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
-    xvfb xauth imagemagick
+    clang-tidy cppcheck
 "
 
 missing=""

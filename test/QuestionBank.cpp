@@ -40,7 +40,7 @@ const std::array<std::string_view, QuestionCount> QuestionTexts = {
     /* 24 */ "La  inteligencia artificial"sv,
 };
 
-const std::array<std::string_view, QuestionCount * OptionsPerQuestion> OptionTexts = {
+const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuestion> OptionTexts = {
     // Question 1
     "la formulación de hipótesis contrastables"sv,
     "la observación sistemática y la medida precisa de fenómenos"sv,
@@ -180,7 +180,7 @@ const std::array<std::int32_t, QuestionCount> CorrectOptions = {
     1, 2, 3, 4, 3, 2, 3, 4, 3, 2, 2, 3,
 };
 
-const std::array<std::string_view, QuestionCount * CommentPieceCount> CommentPieces = {
+const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCount> CommentPieces = {
     // Question 1
     "El método científico no es una receta fija, sino un conjunto de prácticas que "
     "permiten poner a prueba nuestras ideas frente a la realidad. La formulación de "

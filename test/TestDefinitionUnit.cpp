@@ -5,7 +5,7 @@ std::array<std::int32_t, QuestionCount> UserAnswers{};
 std::string Commentary(int question)
 {
     std::string text;
-    const auto first = static_cast<std::size_t>((question - 1) * CommentPieceCount);
+    const std::size_t first = std::size_t(question - 1) * CommentPieceCount;
     for (std::size_t piece = 0; piece < CommentPieceCount; ++piece)
         text += CommentPieces[first + piece];
     return text;
