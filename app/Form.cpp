@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -97,10 +96,35 @@ void offsetPanelChildren(QWidget *root)
     }
 }
 
+// Swallows every mouse event an inert control is sent directly; those that come through
+// the window pass through it already.
+class MouseBlocker : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 // A disabled panel keeps its controls' normal look but makes them inert: they take no
 // focus, no mouse input and no selection, while assistive technology can still read them.
 void makeInert(QWidget *panel)
 {
+    auto *blocker = new MouseBlocker(panel);
     panel->setEnabled(true);
     panel->setProperty("inert", true);
     QList<QWidget *> widgets = panel->findChildren<QWidget *>();
@@ -108,10 +132,10 @@ void makeInert(QWidget *panel)
     for (QWidget *widget : widgets) {
         widget->setFocusPolicy(Qt::NoFocus);
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+        widget->installEventFilter(blocker);
         if (auto *text = qobject_cast<QTextEdit *>(widget))
             text->setTextInteractionFlags(Qt::NoTextInteraction);
-        else if (auto *plainText = qobject_cast<QPlainTextEdit *>(widget))
-            plainText->setTextInteractionFlags(Qt::NoTextInteraction);
+
     }
 }
 

@@ -33,6 +33,9 @@ void RichEditBox::addLine(const QString &line)
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(line, QTextCharFormat());
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    // The text is read from its start: keep the caret there rather than on the empty line
+    // after it, which the box would otherwise scroll into view.
+    moveCursor(QTextCursor::Start);
 }
 
 int RichEditBox::find(const QString &text, int start, int length) const

@@ -9,6 +9,7 @@
 #include "RCUnit.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,9 @@ void PrepareApplication()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/telvanor-32.png")));
+    // Lets the desktop match the windows with the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.telvanor.Telvanor"));
 }
 
 void CreateForms()

@@ -1,6 +1,7 @@
 #pragma once
 
-// Prepares the application object: style and font families the layouts expect.
+// Prepares the application object: the style and font families the layouts expect, and
+// the program's icon.
 void PrepareApplication();
 
 // Creates the six windows in their order and shows the main window.

@@ -17,7 +17,7 @@
 
 namespace {
 
-QStringList linesOf(const QPlainTextEdit *memo)
+QStringList linesOf(const QTextEdit *memo)
 {
     return memo->toPlainText().split(QLatin1Char('\n'));
 }

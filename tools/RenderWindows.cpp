@@ -86,6 +86,12 @@ int main(int argc, char *argv[])
 
     insideModal(AvisoForm, [] { save(AvisoForm, QStringLiteral("notice")); });
     AvisoForm->showModal();
+    if (std::getenv("TELVANOR_RENDER_ALL_BLANK")) {
+        ResetAnswers();
+        insideModal(AvisoForm, [] { save(AvisoForm, QStringLiteral("notice-all-blank")); });
+        AvisoForm->showModal();
+        UserAnswers = answers;
+    }
     insideModal(EvaluacionForm, [] { save(EvaluacionForm, QStringLiteral("evaluation")); });
     EvaluacionForm->showModal();
 

@@ -13,10 +13,10 @@ TAvisoForm::TAvisoForm(QWidget *parent) : Form(parent)
 
 void TAvisoForm::FormShow()
 {
-    ui.Memo1->clear();
-    ui.Memo1->appendPlainText(QStringLiteral("Usted ha dejado sin responder las preguntas:"));
-    ui.Memo1->appendPlainText(QString());
-    ui.Memo1->appendPlainText(QString::fromStdString(BlankItemsText()));
-    ui.Memo1->appendPlainText(QString());
-    ui.Memo1->appendPlainText(QStringLiteral("¿Quiere revisar de nuevo sus respuestas?"));
+    ui.Memo1->clearLines();
+    ui.Memo1->addLine(QStringLiteral("Usted ha dejado sin responder las preguntas:"));
+    ui.Memo1->addLine(QString());
+    ui.Memo1->addLine(QString::fromStdString(BlankItemsText()));
+    ui.Memo1->addLine(QString());
+    ui.Memo1->addLine(QStringLiteral("¿Quiere revisar de nuevo sus respuestas?"));
 }

@@ -1,0 +1,424 @@
+// The test as the user runs it from the main window: "Realizar Prueba" leads through the
+// questionnaire, the notice, the evaluation and the review, each window opening only when
+// the one before closed with OK; and "Créditos" shows the credits and comes back.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+enum Answer { Right, Wrong, Blank };
+using Plan = std::array<Answer, QuestionCount>;
+
+int wrongOption(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+int optionFor(int q, Answer a) { return a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer; }
+
+std::array<std::int32_t, QuestionCount> sheetOf(const Plan &plan)
+{
+    std::array<std::int32_t, QuestionCount> sheet{};
+    for (int q = 1; q <= QuestionCount; ++q)
+        sheet[q - 1] = optionFor(q, plan[q - 1]);
+    return sheet;
+}
+
+QString itemsOf(const Plan &plan, Answer kind)
+{
+    QStringList items;
+    for (int q = 1; q <= QuestionCount; ++q) {
+        if (plan[q - 1] == kind)
+            items << QString::number(q);
+    }
+    return items.join(QStringLiteral(", "));
+}
+
+// A window that must not be shown in a run: its showings are counted, and one that
+// happens all the same is closed at once so that the run still ends.
+class MustNotShow
+{
+public:
+    explicit MustNotShow(Form *form)
+    {
+        m_connection = QObject::connect(form, &Form::showing, form, [this, form] {
+            ++m_showings;
+            QTimer::singleShot(0, form, [form] { pressCloseBox(form); });
+        });
+    }
+    ~MustNotShow() { QObject::disconnect(m_connection); }
+    MustNotShow(const MustNotShow &) = delete;
+    MustNotShow &operator=(const MustNotShow &) = delete;
+    int showings() const { return m_showings; }
+
+private:
+    QMetaObject::Connection m_connection;
+    int m_showings = 0;
+};
+
+// What the questionnaire shows when it opens.
+struct Opening {
+    QString title;
+    int checked = 0;
+    std::array<std::int32_t, QuestionCount> sheet{};
+};
+
+Opening questionnaireOpening()
+{
+    Opening o;
+    o.title = CuestionarioForm->ui.QuestionsGroupBox->title();
+    for (QRadioButton *button : CuestionarioForm->radioButtons())
+        o.checked += button->isChecked();
+    o.sheet = UserAnswers;
+    return o;
+}
+
+// Checks the planned continuation of the question on show, as the user does.
+void answer(int q, Answer a)
+{
+    if (a != Blank)
+        CuestionarioForm->radioButtons()[std::size_t(optionFor(q, a) - 1)]->click();
+}
+
+// Answers questions 1 to 24 by the plan, moving on with "Siguiente"; stays on 24.
+void answerAll(const Plan &plan)
+{
+    for (int q = 1; q <= QuestionCount; ++q) {
+        answer(q, plan[q - 1]);
+        if (q < QuestionCount)
+            CuestionarioForm->ui.Button3->click();
+    }
+}
+
+struct EvaluationFigures {
+    QString count, porcentage, percent, wrong, blank;
+};
+
+EvaluationFigures evaluationFigures()
+{
+    const auto &ui = EvaluacionForm->ui;
+    return {ui.RCLabel->text(), ui.RCPorcentageLabel->text(), ui.RCPercentLabel->text(),
+            ui.WrongItemsLabel->text(), ui.BlanckLabel->text()};
+}
+
+Plan uniformPlan(Answer a)
+{
+    Plan plan;
+    plan.fill(a);
+    return plan;
+}
+
+} // namespace
+
+class ChainTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+    // After a run or the credits: every other window hidden, no modal showing left, and
+    // the main window shown with the focus on "Realizar Prueba".
+    void verifyBackAtMainWindow()
+    {
+        for (Form *form : {static_cast<Form *>(CuestionarioForm), static_cast<Form *>(AvisoForm),
+                           static_cast<Form *>(EvaluacionForm), static_cast<Form *>(RCForm),
+                           static_cast<Form *>(CreditosForm)}) {
+            QVERIFY2(!form->isVisible(), qPrintable(form->windowTitle()));
+            QVERIFY(!form->isShownModally());
+        }
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(MainForm->isVisible());
+        QCOMPARE(MainForm->focusWidget(), static_cast<QWidget *>(MainForm->ui.TestButton));
+    }
+
+    // Submits from the questionnaire on the question on show and proceeds from the notice.
+    void submitThroughNotice(QString *noticeText = nullptr)
+    {
+        whenShownModally(AvisoForm, [noticeText] {
+            if (noticeText)
+                *noticeText = AvisoForm->ui.Memo1->toPlainText();
+            AvisoForm->ui.Button6->click();
+        });
+        CuestionarioForm->ui.Button5->click();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        windows = std::make_unique<ProgramWindows>();
+    }
+
+    void cleanupTestCase() { windows.reset(); }
+
+    // The whole chain with right, wrong and blank answers: the notice lists the blanks
+    // ("Volver a las preguntas" returns to the same question, "Proceder a la evaluación"
+    // goes on), the evaluation shows this run's figures, and the review pages through the
+    // key from question 1 before the main window is back.
+    void fullRunThroughNoticeEvaluationAndReview()
+    {
+        Plan plan;
+        for (int q = 1; q <= QuestionCount; ++q)
+            plan[q - 1] = q % 3 == 1 ? Right : q % 3 == 2 ? Wrong : Blank;
+
+        Opening opening;
+        QString firstNotice, secondNotice, titleAfterReturn;
+        bool openAfterReturn = false;
+        EvaluationFigures figures;
+        QStringList reviewTitles;
+        QList<int> reviewChecked;
+        bool reviewed = false;
+
+        whenShownModally(CuestionarioForm, [&] {
+            opening = questionnaireOpening();
+            answerAll(plan);
+            whenShownModally(AvisoForm, [&] {
+                firstNotice = AvisoForm->ui.Memo1->toPlainText();
+                AvisoForm->ui.Button5->click(); // "Volver a las preguntas"
+            });
+            CuestionarioForm->ui.Button5->click();
+            openAfterReturn = CuestionarioForm->isVisible();
+            titleAfterReturn = CuestionarioForm->ui.QuestionsGroupBox->title();
+            whenShownModally(EvaluacionForm, [&] {
+                figures = evaluationFigures();
+                whenShownModally(RCForm, [&] {
+                    reviewTitles << RCForm->ui.QuestionsGroupBox->title();
+                    for (int q = 1; q <= QuestionCount; ++q) {
+                        if (q > 1) {
+                            RCForm->ui.Button3->click();
+                            reviewTitles << RCForm->ui.QuestionsGroupBox->title();
+                        }
+                        int checked = 0;
+                        for (int k = 1; k <= OptionsPerQuestion; ++k)
+                            checked += RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
+                        reviewChecked << checked;
+                    }
+                    reviewed = true;
+                    RCForm->ui.Button5->click(); // "Salir"
+                });
+                EvaluacionForm->ui.Button1->click(); // "Ver respuestas correctas"
+            });
+            if (CuestionarioForm->isVisible())
+                submitThroughNotice(&secondNotice);
+            if (CuestionarioForm->isVisible())
+                pressCloseBox(CuestionarioForm);
+        });
+        MainForm->ui.TestButton->click();
+
+        QCOMPARE(opening.title, QStringLiteral("Pregunta 1 de 24"));
+        QCOMPARE(opening.checked, 0);
+        QVERIFY(std::all_of(opening.sheet.begin(), opening.sheet.end(),
+                            [](std::int32_t a) { return a == NoAnswer; }));
+
+        const QString blanks = itemsOf(plan, Blank);
+        QCOMPARE(blanks, QStringLiteral("3, 6, 9, 12, 15, 18, 21, 24"));
+        QVERIFY2(firstNotice.contains(blanks), qPrintable(firstNotice));
+        QVERIFY(openAfterReturn);
+        QCOMPARE(titleAfterReturn, QStringLiteral("Pregunta 24 de 24"));
+        QCOMPARE(secondNotice, firstNotice);
+
+        QCOMPARE(figures.count, QStringLiteral("8"));
+        QCOMPARE(figures.porcentage, QStringLiteral("Porcentaje de respuestas correctas (8 de 24) : "));
+        QCOMPARE(figures.percent, QStringLiteral("33.3%"));
+        QCOMPARE(figures.wrong, itemsOf(plan, Wrong));
+        QCOMPARE(figures.wrong, QStringLiteral("2, 5, 8, 11, 14, 17, 20, 23"));
+        QCOMPARE(figures.blank, blanks);
+
+        QVERIFY(reviewed);
+        QCOMPARE(reviewTitles.size(), QuestionCount);
+        for (int q = 1; q <= QuestionCount; ++q) {
+            QCOMPARE(reviewTitles[q - 1], QStringLiteral("Pregunta %1 de 24").arg(q));
+            QCOMPARE(reviewChecked[q - 1], CorrectOptions[q - 1]);
+        }
+        QVERIFY(UserAnswers == sheetOf(plan));
+        verifyBackAtMainWindow();
+    }
+
+    // A second run in the same process starts from a cleared sheet on question 1 and shows
+    // only its own figures. With every question answered it goes to the evaluation without
+    // the notice, and "Salir" there ends the run without the review.
+    void secondRunStartsClearAndShowsItsOwnFigures()
+    {
+        // Leave something behind first, so that clearing is visible.
+        UserAnswers = sheetOf(uniformPlan(Wrong));
+        Plan plan = uniformPlan(Right);
+        plan[23] = Wrong;
+
+        Opening opening;
+        EvaluationFigures figures;
+        MustNotShow notice(AvisoForm);
+        MustNotShow review(RCForm);
+        whenShownModally(CuestionarioForm, [&] {
+            opening = questionnaireOpening();
+            answerAll(plan);
+            whenShownModally(EvaluacionForm, [&] {
+                figures = evaluationFigures();
+                EvaluacionForm->ui.Button2->click(); // "Salir"
+            });
+            CuestionarioForm->ui.Button5->click();
+            if (CuestionarioForm->isVisible())
+                pressCloseBox(CuestionarioForm);
+        });
+        MainForm->ui.TestButton->click();
+
+        QCOMPARE(opening.title, QStringLiteral("Pregunta 1 de 24"));
+        QCOMPARE(opening.checked, 0);
+        QVERIFY(std::all_of(opening.sheet.begin(), opening.sheet.end(),
+                            [](std::int32_t a) { return a == NoAnswer; }));
+        QCOMPARE(notice.showings(), 0);
+        QCOMPARE(figures.count, QStringLiteral("23"));
+        QCOMPARE(figures.percent, QStringLiteral("95.8%"));
+        QCOMPARE(figures.wrong, QStringLiteral("24"));
+        QCOMPARE(figures.blank, QString());
+        QCOMPARE(review.showings(), 0);
+        QVERIFY(UserAnswers == sheetOf(plan));
+        verifyBackAtMainWindow();
+    }
+
+    // Leaving the questionnaire by its close box or by "Salir" ends the run: no
+    // evaluation, and the answers given, the one on show included, stay in the sheet.
+    void leavingTheQuestionnaireEndsTheRun()
+    {
+        for (const bool byCloseBox : {true, false}) {
+            MustNotShow evaluation(EvaluacionForm);
+            MustNotShow review(RCForm);
+            whenShownModally(CuestionarioForm, [&] {
+                answer(1, Right);
+                CuestionarioForm->ui.Button3->click();
+                answer(2, Wrong);
+                CuestionarioForm->ui.Button3->click();
+                CuestionarioForm->radioButtons()[0]->click();
+                if (byCloseBox)
+                    pressCloseBox(CuestionarioForm);
+                else
+                    CuestionarioForm->ui.Button6->click();
+                if (CuestionarioForm->isVisible())
+                    pressCloseBox(CuestionarioForm);
+            });
+            MainForm->ui.TestButton->click();
+
+            QCOMPARE(evaluation.showings(), 0);
+            QCOMPARE(review.showings(), 0);
+            std::array<std::int32_t, QuestionCount> expected{};
+            expected.fill(NoAnswer);
+            expected[0] = CorrectOptions[0];
+            expected[1] = wrongOption(2);
+            expected[2] = 1;
+            QVERIFY(UserAnswers == expected);
+            verifyBackAtMainWindow();
+        }
+    }
+
+    // The evaluation's close box ends the run as "Salir" does: no review. Submitting with
+    // nothing answered goes through the notice to a count of 0 and every item blank.
+    void evaluationCloseBoxEndsWithoutReview()
+    {
+        MustNotShow review(RCForm);
+        EvaluationFigures figures;
+        QString notice;
+        bool evaluationShown = false;
+        whenShownModally(CuestionarioForm, [&] {
+            whenShownModally(EvaluacionForm, [&] {
+                evaluationShown = true;
+                figures = evaluationFigures();
+                pressCloseBox(EvaluacionForm);
+            });
+            submitThroughNotice(&notice);
+            if (CuestionarioForm->isVisible())
+                pressCloseBox(CuestionarioForm);
+        });
+        MainForm->ui.TestButton->click();
+
+        QVERIFY(evaluationShown);
+        const QString all = itemsOf(uniformPlan(Blank), Blank);
+        QVERIFY2(notice.contains(all), qPrintable(notice));
+        QCOMPARE(figures.count, QStringLiteral("0"));
+        QCOMPARE(figures.percent, QStringLiteral("0.0%"));
+        QCOMPARE(figures.wrong, QString());
+        QCOMPARE(figures.blank, all);
+        QCOMPARE(review.showings(), 0);
+        verifyBackAtMainWindow();
+    }
+
+    // Closing the review by its close box returns to the main window as "Salir" does, and
+    // a review closed on the last question opens on question 1 in the next run.
+    void reviewClosedByCloseBoxReturns()
+    {
+        QStringList reviewOpenedOn;
+        for (int run = 0; run < 2; ++run) {
+            whenShownModally(CuestionarioForm, [&] {
+                whenShownModally(EvaluacionForm, [&] {
+                    whenShownModally(RCForm, [&] {
+                        reviewOpenedOn << RCForm->ui.QuestionsGroupBox->title();
+                        RCForm->ui.Button4->click(); // "Final"
+                        pressCloseBox(RCForm);
+                    });
+                    EvaluacionForm->ui.Button1->click();
+                    if (EvaluacionForm->isVisible())
+                        pressCloseBox(EvaluacionForm);
+                });
+                submitThroughNotice();
+                if (CuestionarioForm->isVisible())
+                    pressCloseBox(CuestionarioForm);
+            });
+            MainForm->ui.TestButton->click();
+            verifyBackAtMainWindow();
+        }
+        QCOMPARE(reviewOpenedOn, QStringList(2, QStringLiteral("Pregunta 1 de 24")));
+    }
+
+    // "Créditos" shows the credits; "Salir" (clicked, or Enter on it while it has the
+    // focus) and the close box all bring the main window back.
+    void creditsComeBackEveryWay()
+    {
+        QWidget *focused = nullptr;
+        bool closedByEnter = false;
+        whenShownModally(CreditosForm, [&] {
+            focused = CreditosForm->focusWidget();
+            QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Return);
+            closedByEnter = !CreditosForm->isVisible();
+            if (CreditosForm->isVisible())
+                pressCloseBox(CreditosForm);
+        });
+        MainForm->ui.Button1->click();
+        QCOMPARE(focused, static_cast<QWidget *>(CreditosForm->ui.Button5));
+        QVERIFY(closedByEnter);
+        verifyBackAtMainWindow();
+
+        bool shownAgain = false;
+        whenShownModally(CreditosForm, [&] {
+            shownAgain = true;
+            CreditosForm->ui.Button5->click();
+        });
+        MainForm->ui.Button1->click();
+        QVERIFY(shownAgain);
+        verifyBackAtMainWindow();
+
+        shownAgain = false;
+        bool escapeKeptOpen = false;
+        whenShownModally(CreditosForm, [&] {
+            shownAgain = true;
+            QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Escape);
+            escapeKeptOpen = CreditosForm->isVisible();
+            pressCloseBox(CreditosForm);
+        });
+        MainForm->ui.Button1->click();
+        QVERIFY(shownAgain);
+        QVERIFY(escapeKeptOpen);
+        verifyBackAtMainWindow();
+    }
+};
+
+QTEST_MAIN(ChainTest)
+#include "tst_chain.moc"

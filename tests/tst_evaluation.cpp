@@ -1,0 +1,335 @@
+// The evaluation window: the count, the percentage and the item lists it shows for a
+// submitted answer sheet, how its labels size themselves, and how it can be left.
+
+#include "EvaluacionUnit.h"
+#include "Panel.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A continuation that is not the correct one.
+int wrongOption(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+
+// Ascending question numbers joined by ", ".
+QString itemList(const QList<int> &items)
+{
+    QStringList numbers;
+    for (int q : items)
+        numbers << QString::number(q);
+    return numbers.join(QStringLiteral(", "));
+}
+
+// The percentage n * 100 / 24 with one decimal digit, worked out in integer tenths so
+// that it does not depend on any floating-point formatting: n * 1000 / 24 = n * 125 / 3
+// tenths, which never lies halfway between two tenths.
+QString expectedPercent(int n, QChar separator)
+{
+    const int tenths = (n * 250 + 3) / 6;
+    return QString::number(tenths / 10) + separator + QString::number(tenths % 10)
+           + QLatin1Char('%');
+}
+
+// A sheet with the given answers: Right, Wrong or Blank for each question.
+enum Answer { Right, Wrong, Blank };
+struct Sheet {
+    std::array<Answer, QuestionCount> answers;
+
+    void fill() const
+    {
+        for (int q = 1; q <= QuestionCount; ++q) {
+            const Answer a = answers[q - 1];
+            UserAnswers[q - 1] = a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer;
+        }
+    }
+    int count(Answer kind) const { return int(std::count(answers.begin(), answers.end(), kind)); }
+    QList<int> items(Answer kind) const
+    {
+        QList<int> list;
+        for (int q = 1; q <= QuestionCount; ++q) {
+            if (answers[q - 1] == kind)
+                list << q;
+        }
+        return list;
+    }
+};
+
+// The first n questions right, the others alternately wrong (odd numbers) and blank.
+Sheet firstRight(int n)
+{
+    Sheet sheet{};
+    for (int q = 1; q <= QuestionCount; ++q)
+        sheet.answers[q - 1] = q <= n ? Right : q % 2 ? Wrong : Blank;
+    return sheet;
+}
+
+Sheet uniform(Answer a)
+{
+    Sheet sheet{};
+    sheet.answers.fill(a);
+    return sheet;
+}
+
+struct LabelState {
+    QString text;
+    QRect geometry;
+};
+
+// What the window shows while it is open.
+struct Figures {
+    LabelState count, porcentage, percent, wrong, blank;
+};
+
+LabelState stateOf(const QLabel *label) { return {label->text(), label->geometry()}; }
+
+} // namespace
+
+class EvaluationTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+    // The value labels' places before the window was first shown.
+    QHash<const QLabel *, QPoint> declaredPlaces;
+
+    Ui::TEvaluacionForm &ui() { return EvaluacionForm->ui; }
+
+    QList<QLabel *> valueLabels()
+    {
+        return {ui().RCLabel, ui().RCPorcentageLabel, ui().RCPercentLabel, ui().WrongItemsLabel,
+                ui().BlanckLabel};
+    }
+
+    // Shows the window for the sheet, records what it shows, leaves it by "Salir".
+    Figures show(const Sheet &sheet)
+    {
+        sheet.fill();
+        Figures figures;
+        whenShownModally(EvaluacionForm, [&] {
+            figures = {stateOf(ui().RCLabel), stateOf(ui().RCPorcentageLabel),
+                       stateOf(ui().RCPercentLabel), stateOf(ui().WrongItemsLabel),
+                       stateOf(ui().BlanckLabel)};
+            ui().Button2->click();
+        });
+        EvaluacionForm->showModal();
+        return figures;
+    }
+
+    // A label sized to its text: declared left edge and top, height unchanged, and a width
+    // that is the text's own (within rounding of the label's text measure).
+    void verifySizedToText(const QLabel *label, const LabelState &state)
+    {
+        const QString where = label->objectName() + QStringLiteral(": \"") + state.text + QLatin1Char('"');
+        QCOMPARE(state.geometry.topLeft(), declaredPlaces.value(label));
+        QCOMPARE(state.geometry.height(), 18);
+        const int advance = QFontMetrics(label->font()).horizontalAdvance(state.text);
+        QVERIFY2(qAbs(state.geometry.width() - advance) <= 2,
+                 qPrintable(where + QStringLiteral(" is %1 wide for a text %2 wide")
+                                        .arg(state.geometry.width())
+                                        .arg(advance)));
+        // Every figure stands whole inside the white panel.
+        QVERIFY2(ui().Panel1->rect().contains(state.geometry), qPrintable(where));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        windows = std::make_unique<ProgramWindows>();
+        const int border = static_cast<Panel *>(ui().Panel1)->borderWidth();
+        const QPoint inside(border, border);
+        declaredPlaces = {{ui().RCLabel, QPoint(288, 32) + inside},
+                          {ui().RCPorcentageLabel, QPoint(600, 32) + inside},
+                          {ui().RCPercentLabel, QPoint(994, 32) + inside},
+                          {ui().WrongItemsLabel, QPoint(440, 96) + inside},
+                          {ui().BlanckLabel, QPoint(400, 160) + inside}};
+        for (QLabel *label : valueLabels())
+            QCOMPARE(label->pos(), declaredPlaces.value(label));
+    }
+
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void cleanupTestCase() { windows.reset(); }
+
+    // Runs first: the focus goes to "Ver respuestas correctas" at the first showing only.
+    void focusAtFirstShowingAndWaysOut()
+    {
+        uniform(Right).fill();
+        QWidget *focused = nullptr;
+        bool escapeClosed = false;
+        bool visibleAfterEscape = false;
+        whenShownModally(EvaluacionForm, [&] {
+            focused = EvaluacionForm->focusWidget();
+            // Escape, whether the button or the window receives it, closes nothing.
+            QTest::keyClick(EvaluacionForm->focusWidget(), Qt::Key_Escape);
+            QTest::keyClick(EvaluacionForm, Qt::Key_Escape);
+            visibleAfterEscape = EvaluacionForm->isVisible();
+            escapeClosed = !visibleAfterEscape;
+            if (EvaluacionForm->isVisible())
+                ui().Button1->click();
+        });
+        const int viaButton1 = EvaluacionForm->showModal();
+        QCOMPARE(focused, static_cast<QWidget *>(ui().Button1));
+        QVERIFY(!escapeClosed);
+        QVERIFY(visibleAfterEscape);
+        QCOMPARE(viaButton1, int(Form::OK));
+
+        whenShownModally(EvaluacionForm, [&] { ui().Button2->click(); });
+        QCOMPARE(EvaluacionForm->showModal(), int(Form::Cancel));
+
+        whenShownModally(EvaluacionForm, [&] { pressCloseBox(EvaluacionForm); });
+        QCOMPARE(EvaluacionForm->showModal(), int(Form::Cancel));
+        QVERIFY(!EvaluacionForm->isVisible());
+    }
+
+    void figuresForEveryCount_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QChar>("separator");
+        QTest::newRow("C") << QLocale::c() << QChar(u'.');
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QChar(u'.');
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << QChar(u',');
+    }
+
+    // Every count 0 to 24, with the rest of the sheet wrong or blank, so that the lists
+    // change along with the count.
+    void figuresForEveryCount()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QChar, separator);
+        QLocale::setDefault(locale);
+        for (int n = 0; n <= QuestionCount; ++n) {
+            const Sheet sheet = firstRight(n);
+            const Figures f = show(sheet);
+            const QString row = QStringLiteral("n = %1").arg(n);
+            QVERIFY2(f.count.text == QString::number(n), qPrintable(row));
+            QVERIFY2(f.porcentage.text
+                         == QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(n),
+                     qPrintable(row + QStringLiteral(": ") + f.porcentage.text));
+            QVERIFY2(f.percent.text == expectedPercent(n, separator),
+                     qPrintable(row + QStringLiteral(": ") + f.percent.text));
+            QVERIFY2(f.wrong.text == itemList(sheet.items(Wrong)), qPrintable(row));
+            QVERIFY2(f.blank.text == itemList(sheet.items(Blank)), qPrintable(row));
+        }
+    }
+
+    // The values the percentage must take, written out, so that the rule above is
+    // itself checked against known figures.
+    void knownPercentages()
+    {
+        QLocale::setDefault(QLocale::c());
+        const QList<QPair<int, QString>> known = {{0, "0.0%"},   {1, "4.2%"},   {3, "12.5%"},
+                                                  {4, "16.7%"},  {18, "75.0%"}, {22, "91.7%"},
+                                                  {23, "95.8%"}, {24, "100.0%"}};
+        for (const auto &[n, text] : known) {
+            QCOMPARE(expectedPercent(n, u'.'), text);
+            QCOMPARE(show(firstRight(n)).percent.text, text);
+        }
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QCOMPARE(show(firstRight(18)).percent.text, QStringLiteral("75,0%"));
+        QCOMPARE(show(firstRight(24)).percent.text, QStringLiteral("100,0%"));
+        QCOMPARE(show(firstRight(1)).percent.text, QStringLiteral("4,2%"));
+    }
+
+    // Sheets that mix right, wrong and blank answers in no particular pattern, and the
+    // extremes: everything right, everything wrong, nothing answered.
+    void itemListsForMixedSheets()
+    {
+        QLocale::setDefault(QLocale::c());
+        QList<Sheet> sheets = {uniform(Right), uniform(Wrong), uniform(Blank)};
+        Sheet mixed{};
+        for (int q = 1; q <= QuestionCount; ++q)
+            mixed.answers[q - 1] = (q * 7) % 5 < 2 ? Wrong : (q * 7) % 5 < 4 ? Blank : Right;
+        sheets << mixed;
+        Sheet ends = uniform(Right);
+        ends.answers[0] = Wrong;
+        ends.answers[9] = Blank;
+        ends.answers[10] = Wrong;
+        ends.answers[23] = Blank;
+        sheets << ends;
+
+        for (const Sheet &sheet : sheets) {
+            const Figures f = show(sheet);
+            QCOMPARE(f.count.text, QString::number(sheet.count(Right)));
+            QCOMPARE(f.wrong.text, itemList(sheet.items(Wrong)));
+            QCOMPARE(f.blank.text, itemList(sheet.items(Blank)));
+        }
+
+        // The longest list: all 24 numbers, 85 characters.
+        QCOMPARE(show(uniform(Blank)).blank.text,
+                 QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, "
+                                "19, 20, 21, 22, 23, 24"));
+        QCOMPARE(show(uniform(Wrong)).wrong.text.size(), 85);
+    }
+
+    // Each value label sizes itself to its text on one line, its left edge and top fixed;
+    // an empty list leaves a label narrower than a single digit.
+    void labelsSizeToTheirText()
+    {
+        QLocale::setDefault(QLocale::c());
+        const QList<Sheet> sheets = {uniform(Wrong), uniform(Blank), uniform(Right), firstRight(9)};
+        for (const Sheet &sheet : sheets) {
+            const Figures f = show(sheet);
+            verifySizedToText(ui().RCLabel, f.count);
+            verifySizedToText(ui().RCPorcentageLabel, f.porcentage);
+            verifySizedToText(ui().RCPercentLabel, f.percent);
+            verifySizedToText(ui().WrongItemsLabel, f.wrong);
+            verifySizedToText(ui().BlanckLabel, f.blank);
+            for (const LabelState *list : {&f.wrong, &f.blank}) {
+                if (list->text.isEmpty()) {
+                    const int digit = QFontMetrics(ui().BlanckLabel->font()).horizontalAdvance(QLatin1Char('0'));
+                    QVERIFY2(list->geometry.width() < digit,
+                             qPrintable(QStringLiteral("empty list is %1 wide").arg(list->geometry.width())));
+                }
+            }
+            // Labels show their text on one line.
+            for (QLabel *label : valueLabels())
+                QVERIFY(!label->wordWrap());
+        }
+        // Two-digit counts are wider than one-digit ones, and "100.0%" wider than "4.2%".
+        const Figures one = show(firstRight(1));
+        const Figures all = show(uniform(Right));
+        QVERIFY(all.count.geometry.width() > one.count.geometry.width());
+        QVERIFY(all.percent.geometry.width() > one.percent.geometry.width());
+    }
+
+    // A second showing shows the figures of the new sheet only: no text or width is kept
+    // from the showing before.
+    void secondShowingShowsOnlyTheNewFigures()
+    {
+        QLocale::setDefault(QLocale::c());
+        Sheet second = uniform(Right);
+        second.answers[4] = Wrong;
+        second.answers[16] = Blank;
+        const Figures alone = show(second);
+
+        show(uniform(Wrong)); // long wrong list, count 0
+        const Figures afterWrong = show(second);
+        show(uniform(Blank)); // long blank list
+        const Figures afterBlank = show(second);
+
+        for (const Figures *f : {&afterWrong, &afterBlank}) {
+            QCOMPARE(f->count.text, QStringLiteral("22"));
+            QCOMPARE(f->percent.text, QStringLiteral("91.7%"));
+            QCOMPARE(f->porcentage.text, QStringLiteral("Porcentaje de respuestas correctas (22 de 24) : "));
+            QCOMPARE(f->wrong.text, QStringLiteral("5"));
+            QCOMPARE(f->blank.text, QStringLiteral("17"));
+            QCOMPARE(f->wrong.geometry, alone.wrong.geometry);
+            QCOMPARE(f->blank.geometry, alone.blank.geometry);
+            QCOMPARE(f->count.geometry, alone.count.geometry);
+        }
+
+        // And from a full sheet back to an empty one: both lists emptied again.
+        show(firstRight(3));
+        const Figures none = show(uniform(Right));
+        QVERIFY(none.wrong.text.isEmpty());
+        QVERIFY(none.blank.text.isEmpty());
+    }
+};
+
+QTEST_MAIN(EvaluationTest)
+#include "tst_evaluation.moc"

@@ -1,0 +1,585 @@
+// The rich-text box operations that the marks are built from, the marks themselves on
+// small texts, and the marks exactly as the questionnaire and the answer review show them:
+// which characters are raised, which are bold, that nothing else changes, and that a
+// raised exponent is drawn higher at its full size.
+
+#include "CuestionarioUnit.h"
+#include "RCUnit.h"
+#include "RichEditBox.h"
+#include "RichTextMarks.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <climits>
+#include <memory>
+
+namespace {
+
+QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
+QString commentary(int q) { return QString::fromStdString(Commentary(q)); }
+
+// The character format of every character of the box, by position. Block separators are
+// not characters of a fragment, so the positions are those of the box's whole text.
+QList<QTextCharFormat> characterFormats(const RichEditBox *box)
+{
+    QList<QTextCharFormat> formats(box->wholeText().size());
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            for (int i = fragment.position(); i < fragment.position() + fragment.length(); ++i)
+                formats[i] = fragment.charFormat();
+        }
+    }
+    return formats;
+}
+
+bool isRaised(const QTextCharFormat &format) { return format.baselineOffset() > 0; }
+bool isBold(const QTextCharFormat &format) { return format.fontWeight() > QFont::Normal; }
+
+// A format without the properties that a mark may set, for checking that nothing else
+// (font, size, colour, vertical alignment) differs between characters.
+QTextCharFormat withoutMarks(QTextCharFormat format)
+{
+    for (int property : {int(QTextFormat::FontWeight), int(QTextFormat::FontItalic),
+                         int(QTextFormat::FontUnderline), int(QTextFormat::TextUnderlineStyle),
+                         int(QTextFormat::FontStrikeOut), int(QTextFormat::TextBaselineOffset)})
+        format.clearProperty(property);
+    return format;
+}
+
+QList<int> span(int start, int count)
+{
+    QList<int> positions;
+    for (int i = start; i < start + count; ++i)
+        positions << i;
+    return positions;
+}
+
+QString charactersAt(const QString &text, const QList<int> &positions)
+{
+    QString characters;
+    for (int p : positions)
+        characters += text.at(p);
+    return characters;
+}
+
+// The positions of every occurrence of "q." in commentary q with the option digit after
+// it, and those references as text, in order of appearance.
+QList<int> referencePositions(int q, QStringList *references = nullptr)
+{
+    const QString text = commentary(q);
+    const QString reference = QString::number(q) + QLatin1Char('.');
+    QList<int> positions;
+    for (auto at = text.indexOf(reference); at != -1; at = text.indexOf(reference, at + 1)) {
+        positions << span(int(at), int(reference.size()) + 1);
+        if (references)
+            *references << text.mid(at, reference.size() + 1);
+    }
+    return positions;
+}
+
+// Exactly the expected characters are raised and exactly the expected ones are bold; the
+// raised ones keep their size and alignment, the bold ones are bold and nothing else, and
+// every other property is the same for all characters of the box.
+void checkMarks(const RichEditBox *box, const QList<int> &raised, const QList<int> &bold,
+                const char *where)
+{
+    const QList<QTextCharFormat> formats = characterFormats(box);
+    QVERIFY2(!formats.isEmpty(), where);
+    QList<int> actualRaised;
+    QList<int> actualBold;
+    for (int i = 0; i < formats.size(); ++i) {
+        const QTextCharFormat &format = formats.at(i);
+        const QString at = QStringLiteral("%1, position %2").arg(QLatin1String(where)).arg(i);
+        if (isRaised(format))
+            actualRaised << i;
+        if (isBold(format)) {
+            actualBold << i;
+            QCOMPARE(format.fontWeight(), int(QFont::Bold));
+        }
+        QVERIFY2(!format.fontItalic() && !format.fontUnderline() && !format.fontStrikeOut(),
+                 qPrintable(at));
+        QVERIFY2(format.baselineOffset() >= 0, qPrintable(at));
+        QVERIFY2(format.verticalAlignment() == QTextCharFormat::AlignNormal, qPrintable(at));
+        QVERIFY2(withoutMarks(format) == withoutMarks(formats.first()), qPrintable(at));
+    }
+    QVERIFY2(!withoutMarks(formats.first()).hasProperty(QTextFormat::FontPixelSize)
+                 && !withoutMarks(formats.first()).hasProperty(QTextFormat::FontPointSize)
+                 && !withoutMarks(formats.first()).hasProperty(QTextFormat::FontSizeAdjustment),
+             where);
+    QCOMPARE(actualRaised, raised);
+    QCOMPARE(actualBold, bold);
+}
+
+// The rows in which a column range of the image holds ink (dark pixels).
+struct Ink {
+    int top = INT_MAX;
+    int bottom = -1;
+    int height() const { return bottom - top + 1; }
+    bool found() const { return bottom >= 0; }
+};
+
+Ink inkOfCharacter(const RichEditBox *box, const QImage &image, int position)
+{
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    const int left = box->viewport()->mapTo(box, box->cursorRect(cursor).topLeft()).x();
+    cursor.setPosition(position + 1);
+    const int right = box->viewport()->mapTo(box, box->cursorRect(cursor).topLeft()).x();
+    Ink ink;
+    // One column in from the left edge, so that a neighbour's anti-aliased edge is not counted.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = left + 1; x < right; ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink.top = qMin(ink.top, y);
+                ink.bottom = qMax(ink.bottom, y);
+            }
+        }
+    }
+    return ink;
+}
+
+QImage picture(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void clickTimes(QAbstractButton *button, int times)
+{
+    for (int i = 0; i < times; ++i)
+        button->click();
+}
+
+} // namespace
+
+class MarksTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+private slots:
+    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
+    void cleanupTestCase() { windows.reset(); }
+
+    // Find: letter case ignored, matches inside words, bounded to [start, start + length).
+    void findSearchesOnlyItsRangeIgnoringCase()
+    {
+        RichEditBox box;
+        box.addLine(QStringLiteral("Hola Mundo, mundo redondo"));
+        const int length = int(box.wholeText().size());
+        QCOMPARE(box.find(QStringLiteral("MUNDO"), 0, length), 5);
+        QCOMPARE(box.find(QStringLiteral("mundo"), 6, length - 6), 12);
+        QCOMPARE(box.find(QStringLiteral("und"), 0, length), 6);   // inside a word
+        QCOMPARE(box.find(QStringLiteral("ondo"), 13, length - 13), 21);
+        QCOMPARE(box.find(QStringLiteral("planeta"), 0, length), -1);
+        // The occurrence must lie wholly inside the range.
+        QCOMPARE(box.find(QStringLiteral("Mundo"), 0, 9), -1);
+        QCOMPARE(box.find(QStringLiteral("Mundo"), 0, 10), 5);
+        QCOMPARE(box.find(QStringLiteral("Hola"), 1, length - 1), -1);
+        QCOMPARE(box.find(QStringLiteral("mundo"), 13, length - 13), -1);
+        // A range running past the end of the text finds what the text holds.
+        QCOMPARE(box.find(QStringLiteral("redondo"), 0, length + 50), 18);
+        // Accented letters are found ignoring case as well.
+        box.clearAll();
+        box.addLine(QStringLiteral("ÉL Y LA ENERGÍA"));
+        QCOMPARE(box.find(QStringLiteral("energía"), 0, int(box.wholeText().size())), 8);
+    }
+
+    // Whole text, first line and positions after a line break: one position per line break,
+    // the same for find and for selections.
+    void textReadBackAndPositions()
+    {
+        RichEditBox box;
+        box.addLine(QStringLiteral("La fórmula E = mc2"));
+        QCOMPARE(box.wholeText(), QStringLiteral("La fórmula E = mc2\n"));
+        QCOMPARE(box.firstLine(), QStringLiteral("La fórmula E = mc2"));
+
+        box.addLine(QStringLiteral("segunda 5.3"));
+        QCOMPARE(box.wholeText(), QStringLiteral("La fórmula E = mc2\nsegunda 5.3\n"));
+        QCOMPARE(box.firstLine(), QStringLiteral("La fórmula E = mc2"));
+        const int found = box.find(QStringLiteral("5.3"), 0, int(box.wholeText().size()));
+        QCOMPARE(found, 27);
+        box.setSelStart(found);
+        box.setSelLength(3);
+        box.setSelBold();
+        const QList<QTextCharFormat> formats = characterFormats(&box);
+        QString boldText;
+        for (int i = 0; i < formats.size(); ++i) {
+            if (isBold(formats.at(i)))
+                boldText += box.wholeText().at(i);
+        }
+        QCOMPARE(boldText, QStringLiteral("5.3"));
+    }
+
+    void selectionStartAndLength()
+    {
+        RichEditBox box;
+        box.addLine(QStringLiteral("0123456789"));
+        box.setSelStart(4);
+        QCOMPARE(box.selStart(), 4);
+        QCOMPARE(box.selLength(), 0);
+        box.setSelLength(3);
+        QCOMPARE(box.selStart(), 4);
+        QCOMPARE(box.selLength(), 3);
+        // Collapsing keeps the start.
+        box.setSelLength(0);
+        QCOMPARE(box.selStart(), 4);
+        QCOMPARE(box.selLength(), 0);
+        box.setSelLength(2);
+        // A new start empties the selection.
+        box.setSelStart(1);
+        QCOMPARE(box.selStart(), 1);
+        QCOMPARE(box.selLength(), 0);
+        // Formatting with an empty selection changes nothing.
+        box.setSelBold();
+        box.applySuperscriptFormat();
+        for (const QTextCharFormat &format : characterFormats(&box))
+            QVERIFY(!isBold(format) && !isRaised(format));
+    }
+
+    // Setting the length scrolls the box so that the caret is in view.
+    void selectionLengthScrollsTheCaretIntoView()
+    {
+        RichEditBox box;
+        box.resize(300, 60);
+        for (int line = 1; line <= 40; ++line)
+            box.addLine(QStringLiteral("línea %1").arg(line));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.verticalScrollBar()->setValue(0);
+        const auto selectAndCheckCaret = [&box](const QString &line) {
+            const int found = box.find(line, 0, int(box.wholeText().size()));
+            QVERIFY(found > 0);
+            box.setSelStart(found);
+            box.setSelLength(int(line.size()));
+            QTextCursor caret(box.document());
+            caret.setPosition(found + int(line.size()));
+            QVERIFY(box.viewport()->rect().contains(box.cursorRect(caret).center()));
+        };
+        selectAndCheckCaret(QStringLiteral("línea 35"));
+        const int down = box.verticalScrollBar()->value();
+        QVERIFY(down > 0);
+        selectAndCheckCaret(QStringLiteral("línea 3\n"));
+        QVERIFY(box.verticalScrollBar()->value() < down);
+    }
+
+    // Bold is exactly bold: it takes italic, underline and strike-out away and keeps the raise;
+    // raising keeps bold and every other property.
+    void boldIsExactlyBoldAndMarksCombine()
+    {
+        RichEditBox box;
+        box.addLine(QStringLiteral("abcdef"));
+        QTextCursor styled(box.document());
+        styled.setPosition(0);
+        styled.setPosition(6, QTextCursor::KeepAnchor);
+        QTextCharFormat decorated;
+        decorated.setFontItalic(true);
+        decorated.setFontUnderline(true);
+        decorated.setFontStrikeOut(true);
+        styled.mergeCharFormat(decorated);
+
+        box.setSelStart(0);
+        box.setSelLength(2);
+        box.applySuperscriptFormat();
+        box.setSelStart(1);
+        box.setSelLength(3);
+        box.setSelBold();
+        box.setSelStart(3);
+        box.setSelLength(2);
+        box.applySuperscriptFormat();
+
+        const QList<QTextCharFormat> formats = characterFormats(&box);
+        const bool raised[] = {true, true, false, true, true, false};
+        const bool bold[] = {false, true, true, true, false, false};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(isRaised(formats.at(i)), raised[i]);
+            QCOMPARE(isBold(formats.at(i)), bold[i]);
+            QCOMPARE(formats.at(i).fontItalic(), !bold[i]);
+            QCOMPARE(formats.at(i).fontUnderline(), !bold[i]);
+            QCOMPARE(formats.at(i).fontStrikeOut(), !bold[i]);
+            QCOMPARE(formats.at(i).verticalAlignment(), QTextCharFormat::AlignNormal);
+            QVERIFY(!formats.at(i).hasProperty(QTextFormat::FontPixelSize));
+            QVERIFY(!formats.at(i).hasProperty(QTextFormat::FontPointSize));
+        }
+        // The raise is the same for every raised character, whatever else they carry.
+        QCOMPARE(formats.at(0).baselineOffset(), formats.at(4).baselineOffset());
+        QCOMPARE(formats.at(1).baselineOffset(), formats.at(3).baselineOffset());
+    }
+
+    // Clearing removes the text with all its formatting: text added afterwards is plain, on
+    // the base line and in the declared font, and draws exactly as in a box never marked.
+    void clearingRemovesTextAndFormatting()
+    {
+        QFont declared(QStringLiteral("Lucida Sans Unicode"));
+        declared.setPixelSize(21);
+        RichEditBox marked;
+        RichEditBox fresh;
+        for (RichEditBox *box : {&marked, &fresh}) {
+            box->setFont(declared);
+            box->resize(500, 60);
+        }
+        marked.addLine(QStringLiteral("13.1 y 10-9 m"));
+        marked.setSelStart(0);
+        marked.setSelLength(13);
+        marked.setSelBold();
+        marked.applySuperscriptFormat();
+        QTextCursor styled(marked.document());
+        styled.setPosition(0);
+        styled.setPosition(13, QTextCursor::KeepAnchor);
+        QTextCharFormat other;
+        other.setFontItalic(true);
+        other.setFontPointSize(40);
+        styled.mergeCharFormat(other);
+
+        marked.clearAll();
+        QCOMPARE(marked.wholeText(), QString());
+        marked.addLine(QStringLiteral("E = mc2"));
+        fresh.addLine(QStringLiteral("E = mc2"));
+        QCOMPARE(marked.wholeText(), QStringLiteral("E = mc2\n"));
+        for (const QTextCharFormat &format : characterFormats(&marked)) {
+            QVERIFY(!isRaised(format) && !isBold(format) && !format.fontItalic());
+            QVERIFY(!format.hasProperty(QTextFormat::FontPointSize));
+            QVERIFY(!format.hasProperty(QTextFormat::FontPixelSize));
+        }
+        QTextCursor inside(marked.document());
+        inside.setPosition(3);
+        QCOMPARE(inside.charFormat().font().resolve(marked.font()).pixelSize(), 21);
+        QCOMPARE(marked.document()->defaultFont().pixelSize(), 21);
+        QCOMPARE(picture(&marked), picture(&fresh));
+    }
+
+    // The mark rules on small texts: searches from the start, inside numbers as well, only
+    // in the first line where told, and nothing marked when the text is absent.
+    void markRulesOnSmallTexts()
+    {
+        RichEditBox box;
+        box.addLine(QStringLiteral("Ver 13.1 y 3.2, y 3.4."));
+        BoldEveryOccurrence(&box, QStringLiteral("3."));
+        // "3." inside "13." is an occurrence too.
+        checkMarks(&box, {}, span(5, 3) + span(11, 3) + span(18, 3), "every occurrence");
+
+        box.clearAll();
+        box.addLine(QStringLiteral("sin referencias"));
+        BoldEveryOccurrence(&box, QStringLiteral("7."));
+        RaiseInWholeText(&box, QStringLiteral("-9"), 0, 2);
+        checkMarks(&box, {}, {}, "absent texts");
+
+        // A search in the first line does not reach the "2" of the second line.
+        box.clearAll();
+        box.addLine(QStringLiteral("primera"));
+        box.addLine(QStringLiteral("x2 y 10-9"));
+        RaiseInFirstLine(&box, QStringLiteral("2"), 0, 1);
+        QVERIFY(!isRaised(characterFormats(&box).at(9)));
+
+        box.clearAll();
+        box.addLine(QStringLiteral("primera"));
+        box.addLine(QStringLiteral("x2 y 10-9"));
+        RaiseInWholeText(&box, QStringLiteral("X2"), 1, 1);
+        RaiseInWholeText(&box, QStringLiteral("-9"), 0, 2);
+        checkMarks(&box, {9, 15, 16}, {}, "whole text");
+    }
+
+    // The questionnaire raises only the final "2" of question 5's stem, and only there.
+    void questionnaireStemExponent()
+    {
+        ResetAnswers();
+        whenShownModally(CuestionarioForm, [this] {
+            questionnaireMarks();
+            pressCloseBox(CuestionarioForm);
+        });
+        CuestionarioForm->showModal();
+    }
+
+    // On the screen the raised "2" stands 3 points (4 pixels at 96 pixels per inch) higher
+    // than it would unraised, measured against the base line of "E" in the same line, and
+    // it is drawn at the same height.
+    void raisedExponentIsDrawnHigherAtFullSize()
+    {
+        ResetAnswers();
+        whenShownModally(CuestionarioForm, [this] {
+            drawnExponent();
+            pressCloseBox(CuestionarioForm);
+        });
+        CuestionarioForm->showModal();
+    }
+
+    // The review marks option references in bold and raises the written exponents of
+    // questions 5 and 13; each question starts from a clean box.
+    void reviewMarks()
+    {
+        whenShownModally(RCForm, [this] {
+            reviewQuestions();
+            pressCloseBox(RCForm);
+        });
+        RCForm->showModal();
+    }
+
+private:
+    void questionnaireMarks()
+    {
+        auto &ui = CuestionarioForm->ui;
+        RichEditBox *box = ui.QuestionsRichEdit;
+        const int last = int(stem(5).size()) - 1;
+        QCOMPARE(stem(5).at(last), QLatin1Char('2'));
+        for (int q = 1; q <= QuestionCount; ++q) {
+            QCOMPARE(box->wholeText(), stem(q) + QLatin1Char('\n'));
+            checkMarks(box, q == 5 ? QList<int>{last} : QList<int>{}, {},
+                       qPrintable(QStringLiteral("questionnaire %1").arg(q)));
+            if (QTest::currentTestFailed())
+                return;
+            ui.Button3->click();
+        }
+        // Back to 5 from 6 and again from the start: the same single raised character.
+        ui.Button4->click();
+        clickTimes(ui.Button2, QuestionCount - 5);
+        QCOMPARE(int(CuestionarioForm->CurrentQuestion), 5);
+        checkMarks(box, {last}, {}, "questionnaire 5 coming back");
+        ui.Button3->click();
+        checkMarks(box, {}, {}, "questionnaire 6 after 5");
+        ui.Button1->click();
+        clickTimes(ui.Button3, 4);
+        checkMarks(box, {last}, {}, "questionnaire 5 again");
+    }
+
+    void drawnExponent()
+    {
+        auto &ui = CuestionarioForm->ui;
+        clickTimes(ui.Button3, 4);
+        QCOMPARE(int(CuestionarioForm->CurrentQuestion), 5);
+        RichEditBox *box = ui.QuestionsRichEdit;
+        QCOMPARE(box->font().pixelSize(), 21);
+
+        // The same stem in a box of the same font and size, never marked.
+        RichEditBox plain;
+        plain.setFont(box->font());
+        plain.setPalette(box->palette());
+        plain.resize(box->size());
+        plain.addLine(stem(5));
+
+        const int e = int(stem(5).indexOf(QLatin1Char('E')));
+        const int two = int(stem(5).size()) - 1;
+        const QImage raisedImage = picture(box);
+        const QImage plainImage = picture(&plain);
+        const Ink raisedE = inkOfCharacter(box, raisedImage, e);
+        const Ink raisedTwo = inkOfCharacter(box, raisedImage, two);
+        const Ink plainE = inkOfCharacter(&plain, plainImage, e);
+        const Ink plainTwo = inkOfCharacter(&plain, plainImage, two);
+        QVERIFY(raisedE.found() && raisedTwo.found() && plainE.found() && plainTwo.found());
+
+        const qreal expected = 3.0 * box->logicalDpiY() / 72.0;
+        if (box->logicalDpiY() == 96)
+            QCOMPARE(expected, 4.0);
+        const int plainLift = plainE.bottom - plainTwo.bottom;
+        const int raisedLift = raisedE.bottom - raisedTwo.bottom;
+        QVERIFY2(qAbs(raisedLift - plainLift - expected) <= 0.5,
+                 qPrintable(QStringLiteral("raised by %1 pixels").arg(raisedLift - plainLift)));
+        QCOMPARE(raisedTwo.height(), plainTwo.height());
+        QCOMPARE(raisedE.height(), plainE.height());
+    }
+
+    void reviewQuestions()
+    {
+        auto &ui = RCForm->ui;
+        RichEditBox *comment = ui.RCRichEdit;
+        RichEditBox *question = ui.QuestionsRichEdit;
+
+        // Question 1: four references, three characters each, nothing raised.
+        QCOMPARE(int(RCForm->CurrentQuestion), 1);
+        QStringList references;
+        QList<int> bold = referencePositions(1, &references);
+        QCOMPARE(references, QStringList({"1.1", "1.4", "1.2", "1.3"}));
+        QCOMPARE(comment->wholeText(), commentary(1) + QLatin1Char('\n'));
+        checkMarks(comment, {}, bold, "review 1");
+        checkMarks(question, {}, {}, "review 1 stem");
+
+        // Question 3: the reference that ends the commentary is bold, its full stop is not.
+        clickTimes(ui.Button3, 2);
+        QCOMPARE(int(RCForm->CurrentQuestion), 3);
+        references.clear();
+        bold = referencePositions(3, &references);
+        const int end = int(commentary(3).size());
+        QCOMPARE(references.size(), 4);
+        QCOMPARE(references.last(), QStringLiteral("3.2"));
+        QCOMPARE(bold.last(), end - 2);
+        QCOMPARE(commentary(3).at(end - 1), QLatin1Char('.'));
+        checkMarks(comment, {}, bold, "review 3");
+
+        // Question 5: the stem's "2" and five characters of the commentary raised.
+        clickTimes(ui.Button3, 2);
+        QCOMPARE(int(RCForm->CurrentQuestion), 5);
+        checkReviewFive("review 5");
+
+        // Question 6 right after 5: nothing of 5 carries over.
+        ui.Button3->click();
+        references.clear();
+        bold = referencePositions(6, &references);
+        QCOMPARE(references.size(), 4);
+        QCOMPARE(bold.size(), 12);
+        checkMarks(comment, {}, bold, "review 6");
+        checkMarks(question, {}, {}, "review 6 stem");
+
+        // Question 13: "-9" raised and four references of four characters.
+        clickTimes(ui.Button3, 7);
+        QCOMPARE(int(RCForm->CurrentQuestion), 13);
+        references.clear();
+        bold = referencePositions(13, &references);
+        QCOMPARE(references, QStringList({"13.1", "13.4", "13.2", "13.3"}));
+        QCOMPARE(bold.size(), 16);
+        const int nano = int(commentary(13).indexOf(QLatin1String("-9")));
+        QVERIFY(nano > 0);
+        checkMarks(comment, span(nano, 2), bold, "review 13");
+        checkMarks(question, {}, {}, "review 13 stem");
+
+        // Every other question: its four references bold and nothing raised.
+        for (int q = 1; q <= QuestionCount; ++q) {
+            if (q == 5 || q == 13)
+                continue;
+            ui.Button1->click();
+            clickTimes(ui.Button3, q - 1);
+            references.clear();
+            bold = referencePositions(q, &references);
+            QCOMPARE(references.size(), 4);
+            checkMarks(comment, {}, bold, qPrintable(QStringLiteral("review %1").arg(q)));
+            checkMarks(question, {}, {}, qPrintable(QStringLiteral("review %1 stem").arg(q)));
+            if (QTest::currentTestFailed())
+                return;
+        }
+
+        // Question 5 a second time, coming back from 13: the same marks as the first time.
+        ui.Button4->click();
+        clickTimes(ui.Button2, QuestionCount - 5);
+        QCOMPARE(int(RCForm->CurrentQuestion), 5);
+        checkReviewFive("review 5 again");
+    }
+
+    void checkReviewFive(const char *where)
+    {
+        auto &ui = RCForm->ui;
+        const QString text = commentary(5);
+        const auto at = [&text](const char *snippet) {
+            return int(text.indexOf(QLatin1String(snippet), 0, Qt::CaseInsensitive));
+        };
+        const QList<int> raised = {at("mc2") + 2, at("c2,") + 1, at("108") + 2, at("1013") + 2,
+                                   at("1013") + 3};
+        QCOMPARE(charactersAt(text, raised), QStringLiteral("22813"));
+        QStringList references;
+        const QList<int> bold = referencePositions(5, &references);
+        QCOMPARE(references, QStringList({"5.2", "5.4", "5.3", "5.1"}));
+        for (int p : raised)
+            QVERIFY(!bold.contains(p));
+        checkMarks(ui.RCRichEdit, raised, bold, where);
+        const int last = int(stem(5).size()) - 1;
+        QCOMPARE(stem(5).at(last), QLatin1Char('2'));
+        checkMarks(ui.QuestionsRichEdit, {last}, {}, where);
+    }
+};
+
+QTEST_MAIN(MarksTest)
+#include "tst_marks.moc"

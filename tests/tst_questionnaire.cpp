@@ -1,0 +1,608 @@
+// The questionnaire and the unanswered-items notice above it: what each question shows,
+// the navigation and its guards, when answers reach the answer sheet, submission with and
+// without blank questions, and how each showing of either window ends.
+
+#include "AvisoUnit.h"
+#include "CuestionarioUnit.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using Sheet = std::array<std::int32_t, QuestionCount>;
+
+const QString NoticeFirstLine = QStringLiteral("Usted ha dejado sin responder las preguntas:");
+const QString NoticeLastLine = QStringLiteral("¿Quiere revisar de nuevo sus respuestas?");
+const QString AllQuestions = QStringLiteral(
+    "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");
+
+Ui::TCuestionarioForm &ui() { return CuestionarioForm->ui; }
+
+QRadioButton *radio(int k) { return CuestionarioForm->radioButtons()[std::size_t(k - 1)]; }
+
+QList<int> checkedOptions()
+{
+    QList<int> checked;
+    for (int k = 1; k <= OptionsPerQuestion; ++k) {
+        if (radio(k)->isChecked())
+            checked << k;
+    }
+    return checked;
+}
+
+Sheet blankSheet()
+{
+    Sheet sheet;
+    sheet.fill(NoAnswer);
+    return sheet;
+}
+
+// Sends a key as the user would: to the control that has the focus, else to the window.
+void pressKey(QWidget *window, Qt::Key key)
+{
+    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(target, key);
+}
+
+// Shows the questionnaire modally, runs `inside` in it and returns the showing's result.
+// A showing that `inside` left open (a failed check) is closed so that nothing hangs.
+int runQuestionnaire(const std::function<void()> &inside)
+{
+    whenShownModally(CuestionarioForm, [inside] {
+        inside();
+        if (CuestionarioForm->isVisible())
+            pressCloseBox(CuestionarioForm);
+    });
+    return CuestionarioForm->showModal();
+}
+
+// Answers every showing of the notice while it lives: records the lines the notice shows
+// and leaves it by the next reply in the queue ("Volver a las preguntas" once the queue is
+// empty, so that a showing nobody expected still ends).
+class NoticeReplies
+{
+public:
+    // EscapeThenBack presses Escape, notes whether the notice stayed open, then goes back.
+    enum Reply { Back, Proceed, CloseBox, EscapeThenBack };
+
+    NoticeReplies()
+    {
+        m_connection = QObject::connect(AvisoForm, &Form::showing, [this] {
+            whenShownModally(AvisoForm, [this] { answer(); });
+        });
+    }
+    ~NoticeReplies() { QObject::disconnect(m_connection); }
+    NoticeReplies(const NoticeReplies &) = delete;
+    NoticeReplies &operator=(const NoticeReplies &) = delete;
+
+    void queue(Reply reply) { m_replies << reply; }
+    int showings() const { return int(m_lines.size()); }
+    QStringList lines(int showing) const { return m_lines.value(showing); }
+    QStringList lastLines() const { return m_lines.isEmpty() ? QStringList() : m_lines.last(); }
+    bool questionnaireBelow(int showing) const { return m_questionnaireBelow.value(showing); }
+    bool thirdLineWrapped(int showing) const { return m_wrapped.value(showing); }
+    bool stayedOpenOnEscape() const { return m_stayedOpenOnEscape; }
+
+private:
+    void answer()
+    {
+        QStringList lines;
+        const QTextDocument *document = AvisoForm->ui.Memo1->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            lines << block.text();
+        m_lines << lines;
+        m_questionnaireBelow
+            << (CuestionarioForm->isVisible() && CuestionarioForm->isShownModally());
+        const QTextBlock third = document->findBlockByNumber(2);
+        if (third.isValid())
+            document->documentLayout()->blockBoundingRect(third); // lays the block out
+        m_wrapped << (third.isValid() && third.layout() && third.layout()->lineCount() > 1);
+
+        const Reply reply = m_replies.isEmpty() ? Back : m_replies.takeFirst();
+        switch (reply) {
+        case Back:
+            AvisoForm->ui.Button5->click();
+            break;
+        case Proceed:
+            AvisoForm->ui.Button6->click();
+            break;
+        case CloseBox:
+            pressCloseBox(AvisoForm);
+            break;
+        case EscapeThenBack:
+            pressKey(AvisoForm, Qt::Key_Escape);
+            m_stayedOpenOnEscape = AvisoForm->isVisible() && AvisoForm->isShownModally();
+            AvisoForm->ui.Button5->click();
+            break;
+        }
+    }
+
+    QMetaObject::Connection m_connection;
+    QList<Reply> m_replies;
+    QList<QStringList> m_lines;
+    QList<bool> m_questionnaireBelow;
+    QList<bool> m_wrapped;
+    bool m_stayedOpenOnEscape = false;
+};
+
+QStringList noticeText(const QString &list)
+{
+    return {NoticeFirstLine, QString(), list, QString(), NoticeLastLine};
+}
+
+} // namespace
+
+class QuestionnaireTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+    // The question on show: its number, caption, stem, continuations and checked option.
+    static void expectShown(int q, int checked)
+    {
+        QCOMPARE(int(CuestionarioForm->CurrentQuestion), q);
+        QCOMPARE(ui().QuestionsGroupBox->title(), QStringLiteral("Pregunta %1 de 24").arg(q));
+        QCOMPARE(ui().QuestionsRichEdit->wholeText(),
+                 QString::fromUtf8(QuestionTexts[q - 1]) + QLatin1Char('\n'));
+        for (int k = 1; k <= OptionsPerQuestion; ++k) {
+            QCOMPARE(radio(k)->text(),
+                     QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]));
+        }
+        QCOMPARE(checkedOptions(), checked == NoAnswer ? QList<int>() : QList<int>{checked});
+    }
+
+    static void goTo(int q)
+    {
+        ui().Button1->click();
+        for (int i = 1; i < q; ++i)
+            ui().Button3->click();
+    }
+
+private slots:
+    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
+    void cleanupTestCase() { windows.reset(); }
+
+    // Each question shows "Pregunta q de 24", its stem and its four continuations from the
+    // bank, with nothing checked after a reset; the stem is shown from its first line.
+    void everyQuestionAsTheBankHasIt()
+    {
+        ResetAnswers();
+        const int result = runQuestionnaire([] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                expectShown(q, NoAnswer);
+                QVERIFY2(ui().QuestionsRichEdit->verticalScrollBar()->value() == 0,
+                         qPrintable(QStringLiteral("question %1 scrolled by %2").arg(q).arg(
+                             ui().QuestionsRichEdit->verticalScrollBar()->value())));
+                QVERIFY(ui().QuestionsRichEdit->document()->size().height()
+                        <= ui().QuestionsRichEdit->viewport()->height());
+                if (QTest::currentTestFailed())
+                    return;
+                ui().Button3->click();
+            }
+            ui().Button6->click();
+        });
+        QCOMPARE(result, int(Form::Cancel));
+        QVERIFY(UserAnswers == blankSheet());
+    }
+
+    // "Anterior" on 1 and "Siguiente" on 24 do nothing at all: no store, no redisplay.
+    // "Inicial" on 1 and "Final" on 24 store the answer and show the question again.
+    void navigationGuards()
+    {
+        ResetAnswers();
+        runQuestionnaire([] {
+            radio(3)->click();
+            ui().QuestionsGroupBox->setTitle(QStringLiteral("sin redibujar"));
+            ui().Button2->click();
+            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
+            QCOMPARE(ui().QuestionsGroupBox->title(), QStringLiteral("sin redibujar"));
+            QCOMPARE(checkedOptions(), QList<int>{3});
+            QVERIFY(UserAnswers == blankSheet());
+
+            ui().Button1->click();
+            expectShown(1, 3);
+            QCOMPARE(UserAnswers[0], 3);
+
+            ui().Button4->click();
+            expectShown(24, NoAnswer);
+            radio(1)->click();
+            ui().QuestionsGroupBox->setTitle(QStringLiteral("sin redibujar"));
+            ui().Button3->click();
+            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
+            QCOMPARE(ui().QuestionsGroupBox->title(), QStringLiteral("sin redibujar"));
+            QCOMPARE(checkedOptions(), QList<int>{1});
+            QCOMPARE(UserAnswers[23], NoAnswer);
+
+            ui().Button4->click();
+            expectShown(24, 1);
+            QCOMPARE(UserAnswers[23], 1);
+
+            // No wrapping around at either end, however often pressed.
+            for (int i = 0; i < 3; ++i)
+                ui().Button3->click();
+            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
+            ui().Button1->click();
+            for (int i = 0; i < 3; ++i)
+                ui().Button2->click();
+            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
+            ui().Button6->click();
+        });
+        Sheet expected = blankSheet();
+        expected[0] = 3;
+        expected[23] = 1;
+        QVERIFY(UserAnswers == expected);
+    }
+
+    // Every way of leaving a question writes its check, and only its own entry, into the
+    // sheet: the four navigation buttons, submission, "Salir" and the close box.
+    void everyWayOfLeavingStores()
+    {
+        ResetAnswers();
+        NoticeReplies notice;
+        Sheet expected = blankSheet();
+        int result = runQuestionnaire([&expected, &notice] {
+            radio(2)->click();
+            ui().Button3->click(); // Siguiente
+            expected[0] = 2;
+            QVERIFY(UserAnswers == expected);
+            expectShown(2, NoAnswer);
+
+            radio(4)->click();
+            ui().Button2->click(); // Anterior
+            expected[1] = 4;
+            QVERIFY(UserAnswers == expected);
+            expectShown(1, 2);
+
+            goTo(3);
+            radio(1)->click();
+            ui().Button1->click(); // Inicial
+            expected[2] = 1;
+            QVERIFY(UserAnswers == expected);
+            expectShown(1, 2);
+
+            goTo(4);
+            radio(3)->click();
+            ui().Button4->click(); // Final
+            expected[3] = 3;
+            QVERIFY(UserAnswers == expected);
+            expectShown(24, NoAnswer);
+
+            // Submission stores before it looks for blanks: 24 is not listed.
+            radio(2)->click();
+            ui().Button5->click();
+            expected[23] = 2;
+            QVERIFY(UserAnswers == expected);
+            QCOMPARE(notice.showings(), 1);
+            QCOMPARE(notice.lastLines().value(2),
+                     QStringLiteral("5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, "
+                                    "20, 21, 22, 23"));
+            QVERIFY(CuestionarioForm->isVisible());
+
+            goTo(7);
+            radio(4)->click();
+            ui().Button6->click(); // Salir
+        });
+        QCOMPARE(result, int(Form::Cancel));
+        expected[6] = 4;
+        QVERIFY(UserAnswers == expected);
+
+        // The close box stores too; the earlier answers stay as they are.
+        result = runQuestionnaire([] {
+            goTo(9);
+            radio(1)->click();
+            pressCloseBox(CuestionarioForm);
+        });
+        QCOMPARE(result, int(Form::Cancel));
+        expected[8] = 1;
+        QVERIFY(UserAnswers == expected);
+    }
+
+    // A check can be moved to another continuation but never taken back, and checking by
+    // itself writes nothing to the sheet.
+    void checksChangeButAreNotWithdrawn()
+    {
+        ResetAnswers();
+        runQuestionnaire([] {
+            radio(1)->click();
+            QCOMPARE(checkedOptions(), QList<int>{1});
+            radio(3)->click();
+            QCOMPARE(checkedOptions(), QList<int>{3});
+            radio(3)->click();
+            QCOMPARE(checkedOptions(), QList<int>{3});
+            radio(3)->setFocus();
+            QTest::keyClick(radio(3), Qt::Key_Space);
+            QCOMPARE(checkedOptions(), QList<int>{3});
+            QVERIFY(UserAnswers == blankSheet());
+
+            ui().Button3->click();
+            ui().Button2->click();
+            expectShown(1, 3);
+            QCOMPARE(UserAnswers[0], 3);
+            // Changing it later replaces the stored answer once the question is left.
+            radio(4)->click();
+            QCOMPARE(UserAnswers[0], 3);
+            ui().Button3->click();
+            QCOMPARE(UserAnswers[0], 4);
+            ui().Button6->click();
+        });
+    }
+
+    // A question without an answer shows no check, also right after one with an answer
+    // (an exclusive group would otherwise keep one of its buttons checked); every question
+    // shows what the sheet holds for it, in whatever order the user pages.
+    void displayFollowsTheSheet()
+    {
+        ResetAnswers();
+        runQuestionnaire([] {
+            radio(2)->click();
+            ui().Button3->click();
+            expectShown(2, NoAnswer);
+            radio(2)->click();
+            ui().Button2->click();
+            expectShown(1, 2);
+            ui().Button3->click();
+            expectShown(2, 2);
+            ui().Button4->click();
+            expectShown(24, NoAnswer);
+            ui().Button6->click();
+        });
+
+        // A sheet with a pattern of answers and blanks, shown forwards and backwards.
+        Sheet sheet = blankSheet();
+        for (int q = 1; q <= QuestionCount; ++q)
+            sheet[std::size_t(q - 1)] = q % 3 == 0 ? NoAnswer : (q % 4) + 1;
+        UserAnswers = sheet;
+        runQuestionnaire([&sheet] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                expectShown(q, sheet[std::size_t(q - 1)]);
+                ui().Button3->click();
+            }
+            for (int q = QuestionCount; q >= 1; --q) {
+                expectShown(q, sheet[std::size_t(q - 1)]);
+                ui().Button2->click();
+            }
+            ui().Button6->click();
+        });
+        QVERIFY(UserAnswers == sheet);
+    }
+
+    // With all 24 answered, submission closes the window with OK at once, without the notice.
+    void submissionWithEverythingAnswered()
+    {
+        ResetAnswers();
+        NoticeReplies notice;
+        const int result = runQuestionnaire([] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                radio(CorrectOptions[std::size_t(q - 1)])->click();
+                if (q < QuestionCount)
+                    ui().Button3->click();
+            }
+            ui().Button5->click();
+        });
+        QCOMPARE(result, int(Form::OK));
+        QCOMPARE(notice.showings(), 0);
+        QVERIFY(UserAnswers == CorrectOptions);
+        QVERIFY(!CuestionarioForm->isVisible());
+
+        // The last answer may be checked just before submitting: it counts.
+        ResetAnswers();
+        const int again = runQuestionnaire([] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                if (q != 12)
+                    radio(1)->click();
+                ui().Button3->click();
+            }
+            goTo(12);
+            radio(2)->click();
+            ui().Button5->click();
+        });
+        QCOMPARE(again, int(Form::OK));
+        QCOMPARE(notice.showings(), 0);
+        QCOMPARE(UserAnswers[11], 2);
+    }
+
+    // The notice lists the blank questions as they are at each submission, including the
+    // question on show, always in its five lines; returning leaves the questionnaire where
+    // it was.
+    void noticeListsTheBlanksOfEachSubmission()
+    {
+        ResetAnswers();
+        NoticeReplies notice;
+        notice.queue(NoticeReplies::Back);
+        notice.queue(NoticeReplies::Back);
+        notice.queue(NoticeReplies::CloseBox);
+        const int result = runQuestionnaire([&notice] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                if (q != 3 && q != 7 && q != 12)
+                    radio(q % 4 + 1)->click();
+                if (q < QuestionCount)
+                    ui().Button3->click();
+            }
+            goTo(12);
+            ui().Button5->click();
+            QCOMPARE(notice.showings(), 1);
+            QCOMPARE(notice.lines(0), noticeText(QStringLiteral("3, 7, 12")));
+            QVERIFY(notice.questionnaireBelow(0));
+            QVERIFY(CuestionarioForm->isShownModally());
+            expectShown(12, NoAnswer);
+
+            // The question on show, now checked, drops out of the list.
+            radio(1)->click();
+            ui().Button5->click();
+            QCOMPARE(notice.showings(), 2);
+            QCOMPARE(notice.lines(1), noticeText(QStringLiteral("3, 7")));
+            expectShown(12, 1);
+
+            goTo(3);
+            radio(4)->click();
+            ui().Button5->click();
+            QCOMPARE(notice.showings(), 3);
+            QCOMPARE(notice.lines(2), noticeText(QStringLiteral("7")));
+            expectShown(3, 4);
+
+            goTo(7);
+            radio(2)->click();
+            ui().Button5->click();
+        });
+        QCOMPARE(result, int(Form::OK));
+        QCOMPARE(notice.showings(), 3);
+        QCOMPARE(UserAnswers[6], 2);
+        QCOMPARE(UserAnswers[11], 1);
+        QCOMPARE(UserAnswers[2], 4);
+    }
+
+    // "Volver a las preguntas", the notice's close box and Escape in the notice: back on the
+    // same question with the same checks, the questionnaire still open.
+    void returningFromTheNotice()
+    {
+        ResetAnswers();
+        NoticeReplies notice;
+        notice.queue(NoticeReplies::Back);
+        notice.queue(NoticeReplies::CloseBox);
+        const int result = runQuestionnaire([&notice] {
+            goTo(5);
+            radio(2)->click();
+            ui().Button5->click();
+            QCOMPARE(notice.showings(), 1);
+            expectShown(5, 2);
+            QVERIFY(CuestionarioForm->isVisible());
+            QCOMPARE(CuestionarioForm->modalResult(), int(Form::NoResult));
+
+            ui().Button5->click();
+            QCOMPARE(notice.showings(), 2);
+            expectShown(5, 2);
+            QVERIFY(CuestionarioForm->isVisible());
+
+            // The user can still page on and come back.
+            ui().Button3->click();
+            ui().Button2->click();
+            expectShown(5, 2);
+            ui().Button6->click();
+        });
+        QCOMPARE(result, int(Form::Cancel));
+        QCOMPARE(notice.lines(0).value(2), notice.lines(1).value(2));
+        const QStringList listed = notice.lines(0).value(2).split(QStringLiteral(", "));
+        QVERIFY(!listed.contains(QStringLiteral("5")));
+        QVERIFY(listed.contains(QStringLiteral("6")));
+    }
+
+    // "Proceder a la evaluación" gives OK even with nothing answered; the list of all 24
+    // questions wraps inside the notice.
+    void proceedingWithEverythingBlank()
+    {
+        ResetAnswers();
+        NoticeReplies notice;
+        notice.queue(NoticeReplies::Proceed);
+        const int result = runQuestionnaire([] { ui().Button5->click(); });
+        QCOMPARE(result, int(Form::OK));
+        QCOMPARE(notice.showings(), 1);
+        QCOMPARE(notice.lines(0), noticeText(AllQuestions));
+        QCOMPARE(AllQuestions.size(), 85);
+        QVERIFY(notice.thirdLineWrapped(0));
+        QVERIFY(UserAnswers == blankSheet());
+        QVERIFY(!AvisoForm->isVisible());
+    }
+
+    // The notice on its own: OK from "Proceder a la evaluación", Cancel from "Volver a las
+    // preguntas" and from its close box; Escape closes nothing. Its text is rebuilt at each
+    // showing from the sheet as it is then.
+    void noticeResults()
+    {
+        ResetAnswers();
+        UserAnswers.fill(1);
+        UserAnswers[23] = NoAnswer;
+        whenShownModally(AvisoForm, [] { AvisoForm->ui.Button6->click(); });
+        QCOMPARE(AvisoForm->showModal(), int(Form::OK));
+        QCOMPARE(AvisoForm->ui.Memo1->document()->blockCount(), 5);
+        QCOMPARE(AvisoForm->ui.Memo1->document()->findBlockByNumber(2).text(),
+                 QStringLiteral("24"));
+
+        UserAnswers[0] = NoAnswer;
+        whenShownModally(AvisoForm, [] { AvisoForm->ui.Button5->click(); });
+        QCOMPARE(AvisoForm->showModal(), int(Form::Cancel));
+        QCOMPARE(AvisoForm->ui.Memo1->document()->findBlockByNumber(2).text(),
+                 QStringLiteral("1, 24"));
+        QCOMPARE(AvisoForm->ui.Memo1->document()->blockCount(), 5);
+
+        bool stayedOpen = false;
+        whenShownModally(AvisoForm, [&stayedOpen] {
+            pressKey(AvisoForm, Qt::Key_Escape);
+            stayedOpen = AvisoForm->isVisible();
+            pressCloseBox(AvisoForm);
+        });
+        QCOMPARE(AvisoForm->showModal(), int(Form::Cancel));
+        QVERIFY(stayedOpen);
+    }
+
+    // "Salir" and the close box give Cancel; Escape closes nothing, in the questionnaire
+    // and in the notice above it.
+    void leavingAndEscape()
+    {
+        ResetAnswers();
+        QCOMPARE(runQuestionnaire([] { ui().Button6->click(); }), int(Form::Cancel));
+        QCOMPARE(runQuestionnaire([] { pressCloseBox(CuestionarioForm); }), int(Form::Cancel));
+
+        NoticeReplies notice;
+        notice.queue(NoticeReplies::EscapeThenBack);
+        bool stillOpen = false;
+        const int result = runQuestionnaire([&stillOpen] {
+            goTo(4);
+            pressKey(CuestionarioForm, Qt::Key_Escape);
+            stillOpen = CuestionarioForm->isVisible();
+            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 4);
+            ui().Button5->click();
+            ui().Button6->click();
+        });
+        QVERIFY(stillOpen);
+        QVERIFY(notice.stayedOpenOnEscape());
+        QCOMPARE(notice.showings(), 1);
+        QCOMPARE(result, int(Form::Cancel));
+    }
+
+    // A new showing after a reset starts at question 1 with nothing checked anywhere,
+    // whatever the previous showing held, at the place the window was left.
+    void newShowingStartsAfresh()
+    {
+        ResetAnswers();
+        QPoint movedTo;
+        runQuestionnaire([&movedTo] {
+            for (int q = 1; q <= 10; ++q) {
+                radio(q % 4 + 1)->click();
+                ui().Button3->click();
+            }
+            radio(4)->click();
+            movedTo = CuestionarioForm->pos() + QPoint(40, 30);
+            CuestionarioForm->move(movedTo);
+            ui().Button6->click();
+        });
+        QCOMPARE(UserAnswers[10], 4);
+
+        ResetAnswers();
+        QPoint shownAt;
+        runQuestionnaire([&shownAt] {
+            shownAt = CuestionarioForm->pos();
+            for (int q = 1; q <= QuestionCount; ++q) {
+                expectShown(q, NoAnswer);
+                if (QTest::currentTestFailed())
+                    return;
+                ui().Button3->click();
+            }
+            ui().Button6->click();
+        });
+        QCOMPARE(shownAt, movedTo);
+        QVERIFY(UserAnswers == blankSheet());
+    }
+};
+
+QTEST_MAIN(QuestionnaireTest)
+#include "tst_questionnaire.moc"

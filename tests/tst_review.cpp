@@ -1,0 +1,351 @@
+// The answer review window: it always opens on question 1, pages through the 24
+// questions within bounds, shows the answer key (never the user's answers) and the full
+// commentary, and keeps its question area readable but untouchable.
+
+#include "CuestionarioUnit.h"
+#include "RCUnit.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
+QString option(int q, int k)
+{
+    return QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]);
+}
+// The commentary as the bank stores it: the seven pieces one after the other.
+QString joinedPieces(int q)
+{
+    QString text;
+    for (int p = 1; p <= CommentPieceCount; ++p)
+        text += QString::fromUtf8(CommentPieces[(q - 1) * CommentPieceCount + (p - 1)]);
+    return text;
+}
+
+// Everything the window shows of a question.
+struct Shown {
+    int current = 0;
+    QString title, stem, commentary;
+    QStringList captions;
+    QList<bool> checked;
+
+    bool operator==(const Shown &other) const
+    {
+        return current == other.current && title == other.title && stem == other.stem
+               && commentary == other.commentary && captions == other.captions
+               && checked == other.checked;
+    }
+};
+
+Shown shown()
+{
+    Shown s;
+    s.current = RCForm->CurrentQuestion;
+    s.title = RCForm->ui.QuestionsGroupBox->title();
+    s.stem = RCForm->ui.QuestionsRichEdit->wholeText();
+    s.commentary = RCForm->ui.RCRichEdit->wholeText();
+    for (QRadioButton *button : RCForm->radioButtons()) {
+        s.captions << button->text();
+        s.checked << button->isChecked();
+    }
+    return s;
+}
+
+// What question q must look like: its stem and commentary each as the box's one line,
+// its continuations in order, and only the key's continuation checked.
+Shown expected(int q)
+{
+    Shown s;
+    s.current = q;
+    s.title = QStringLiteral("Pregunta %1 de 24").arg(q);
+    s.stem = stem(q) + QLatin1Char('\n');
+    s.commentary = joinedPieces(q) + QLatin1Char('\n');
+    for (int k = 1; k <= OptionsPerQuestion; ++k) {
+        s.captions << option(q, k);
+        s.checked << (CorrectOptions[q - 1] == k);
+    }
+    return s;
+}
+
+QString describe(const Shown &s)
+{
+    QStringList checked;
+    for (int k = 0; k < s.checked.size(); ++k)
+        checked << (s.checked[k] ? QStringLiteral("x") : QStringLiteral("-"));
+    return QStringLiteral("%1 [%2] %3").arg(s.current).arg(checked.join(QString()), s.title);
+}
+
+#define VERIFY_SHOWS(q)                                                                            \
+    do {                                                                                           \
+        const Shown actual = shown();                                                              \
+        QVERIFY2(actual == expected(q),                                                            \
+                 qPrintable(QStringLiteral("expected question %1, shows %2").arg(q).arg(describe(actual)))); \
+    } while (false)
+
+int wrongOption(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+
+// The darkest pixel of a widget as drawn: black text shows as (nearly) black pixels,
+// greyed-out text would not.
+int darkestChannel(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            darkest = qMin(darkest, qMax(c.red(), qMax(c.green(), c.blue())));
+        }
+    }
+    return darkest;
+}
+
+} // namespace
+
+class ReviewTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+    Ui::TRCForm &ui() { return RCForm->ui; }
+
+    // Shows the review, runs action inside it, then leaves it by "Salir" if it is still open.
+    int review(const std::function<void()> &action)
+    {
+        whenShownModally(RCForm, [&] {
+            action();
+            if (RCForm->isVisible())
+                ui().Button5->click();
+        });
+        return RCForm->showModal();
+    }
+
+private slots:
+    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
+    void cleanupTestCase() { windows.reset(); }
+
+    // Opening shows question 1 with its key (the third continuation) checked, and the
+    // focus on "Inicial"; the question area offers nothing to tab to.
+    void opensOnQuestionOne()
+    {
+        for (int q = 1; q <= QuestionCount; ++q)
+            UserAnswers[q - 1] = wrongOption(q);
+        QWidget *focused = nullptr;
+        QList<QWidget *> tabbedTo;
+        review([&] {
+            VERIFY_SHOWS(1);
+            QVERIFY(ui().RadioButton3->isChecked());
+            focused = RCForm->focusWidget();
+            for (int i = 0; i < 8; ++i) {
+                QTest::keyClick(RCForm->focusWidget(), Qt::Key_Tab);
+                tabbedTo << RCForm->focusWidget();
+            }
+        });
+        QCOMPARE(focused, static_cast<QWidget *>(ui().Button1));
+        const QList<QWidget *> buttons = {ui().Button1, ui().Button2, ui().Button3, ui().Button4,
+                                          ui().Button5};
+        for (QWidget *widget : tabbedTo)
+            QVERIFY2(buttons.contains(widget), qPrintable(widget ? widget->objectName() : QString()));
+        // Tab moved on through all five buttons.
+        QCOMPARE(QSet<QWidget *>(tabbedTo.begin(), tabbedTo.end()).size(), 5);
+    }
+
+    void navigationStaysWithinTheQuestions()
+    {
+        UserAnswers.fill(NoAnswer);
+        review([&] {
+            // "Anterior" on question 1 changes nothing; the window does not wrap to 24.
+            ui().Button2->click();
+            VERIFY_SHOWS(1);
+            ui().Button2->click();
+            VERIFY_SHOWS(1);
+            // "Siguiente" through every question.
+            for (int q = 2; q <= QuestionCount; ++q) {
+                ui().Button3->click();
+                VERIFY_SHOWS(q);
+            }
+            // "Siguiente" on 24 changes nothing; no wrap to 1.
+            ui().Button3->click();
+            VERIFY_SHOWS(24);
+            ui().Button3->click();
+            VERIFY_SHOWS(24);
+            // "Anterior" all the way back.
+            for (int q = QuestionCount - 1; q >= 1; --q) {
+                ui().Button2->click();
+                VERIFY_SHOWS(q);
+            }
+            // "Final" and "Inicial" from the middle, and repeated on their own ends.
+            for (int i = 0; i < 6; ++i)
+                ui().Button3->click();
+            ui().Button4->click();
+            VERIFY_SHOWS(24);
+            ui().Button4->click();
+            VERIFY_SHOWS(24);
+            ui().Button2->click();
+            VERIFY_SHOWS(23);
+            ui().Button1->click();
+            VERIFY_SHOWS(1);
+            ui().Button1->click();
+            VERIFY_SHOWS(1);
+            ui().Button3->click();
+            VERIFY_SHOWS(2);
+        });
+    }
+
+    // The checked continuation is the key's, whatever the sheet holds: nothing answered,
+    // every answer wrong, every answer right, and answers that are not options at all.
+    void showsTheKeyWhateverTheAnswers()
+    {
+        QList<std::array<std::int32_t, QuestionCount>> sheets;
+        std::array<std::int32_t, QuestionCount> sheet{};
+        sheet.fill(NoAnswer);
+        sheets << sheet;
+        for (int q = 1; q <= QuestionCount; ++q)
+            sheet[q - 1] = wrongOption(q);
+        sheets << sheet;
+        std::copy(CorrectOptions.begin(), CorrectOptions.end(), sheet.begin());
+        sheets << sheet;
+        sheet.fill(0);
+        sheets << sheet;
+        for (const auto &answers : sheets) {
+            UserAnswers = answers;
+            review([&] {
+                ui().Button4->click();
+                VERIFY_SHOWS(24);
+                for (int q = QuestionCount - 1; q >= 1; --q) {
+                    ui().Button2->click();
+                    VERIFY_SHOWS(q);
+                }
+            });
+            // The review reads the sheet without changing it.
+            QVERIFY(UserAnswers == answers);
+        }
+    }
+
+    // The question area can be read but not operated: no focus and no mouse input; yet it
+    // stays enabled and is drawn in black, not greyed out.
+    void questionAreaIsInertButDrawnNormally()
+    {
+        QVERIFY(ui().Panel2->property("inert").toBool());
+        QList<QWidget *> shows;
+        for (QRadioButton *button : RCForm->radioButtons())
+            shows << button;
+        shows << ui().QuestionsRichEdit << ui().RCRichEdit;
+        for (QWidget *widget : shows) {
+            QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+            QVERIFY2(widget->testAttribute(Qt::WA_TransparentForMouseEvents),
+                     qPrintable(widget->objectName()));
+        }
+
+        review([&] {
+            VERIFY_SHOWS(1);
+            // Clicking into the commentary neither focuses nor selects it.
+            QTest::mouseDClick(ui().RCRichEdit->viewport(), Qt::LeftButton, {}, QPoint(40, 12));
+            QVERIFY(!ui().RCRichEdit->hasFocus());
+            QVERIFY(!ui().RCRichEdit->textCursor().hasSelection());
+
+            for (QRadioButton *button : RCForm->radioButtons()) {
+                QVERIFY(button->isEnabled());
+                QCOMPARE(button->palette().color(QPalette::WindowText), QColor(Qt::black));
+                QVERIFY2(darkestChannel(button) < 64,
+                         qPrintable(button->objectName() + QStringLiteral(" has no black text")));
+            }
+            for (QWidget *box : {static_cast<QWidget *>(ui().QuestionsRichEdit),
+                                 static_cast<QWidget *>(ui().RCRichEdit)}) {
+                QVERIFY(box->isEnabled());
+                QVERIFY2(darkestChannel(box) < 64,
+                         qPrintable(box->objectName() + QStringLiteral(" has no black text")));
+            }
+        });
+    }
+
+    // Clicking a continuation checks nothing, whether the click comes through the window
+    // as the user's does (the window finds the control under the pointer) or is handed to
+    // the radio button itself. The same clicks do check a continuation in the
+    // questionnaire, so that their failing to do so here is the window's doing.
+    void clickingAContinuationChecksNothing()
+    {
+        const auto clickThroughWindow = [](QWidget *target) {
+            const QPoint at = target->mapTo(target->window(), QPoint(8, target->height() / 2));
+            QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {}, at);
+        };
+        const auto clickOnWidget = [](QWidget *target) {
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
+        };
+
+        bool windowClickChecks = false;
+        bool widgetClickChecks = false;
+        UserAnswers.fill(NoAnswer);
+        whenShownModally(CuestionarioForm, [&] {
+            clickThroughWindow(CuestionarioForm->ui.RadioButton1);
+            windowClickChecks = CuestionarioForm->ui.RadioButton1->isChecked();
+            clickOnWidget(CuestionarioForm->ui.RadioButton2);
+            widgetClickChecks = CuestionarioForm->ui.RadioButton2->isChecked();
+            pressCloseBox(CuestionarioForm);
+        });
+        CuestionarioForm->showModal();
+        QVERIFY(windowClickChecks);
+        QVERIFY(widgetClickChecks);
+
+        Shown afterWindowClicks, afterWidgetClicks;
+        review([&] {
+            for (QRadioButton *button : {ui().RadioButton1, ui().RadioButton2, ui().RadioButton4})
+                clickThroughWindow(button);
+            afterWindowClicks = shown();
+            for (QRadioButton *button : {ui().RadioButton1, ui().RadioButton2, ui().RadioButton4})
+                clickOnWidget(button);
+            afterWidgetClicks = shown();
+        });
+        QVERIFY2(afterWindowClicks == expected(1), qPrintable(describe(afterWindowClicks)));
+        QVERIFY2(afterWidgetClicks == expected(1), qPrintable(describe(afterWidgetClicks)));
+    }
+
+    // Every showing starts again at question 1, wherever the last one was closed, and
+    // "Salir" gives OK, the close box Cancel.
+    void everyShowingStartsAtOneAndWaysOut()
+    {
+        UserAnswers.fill(NoAnswer);
+        int result = review([&] {
+            ui().Button4->click();
+            for (int i = 0; i < 7; ++i)
+                ui().Button2->click();
+            VERIFY_SHOWS(17);
+        });
+        QCOMPARE(result, int(Form::OK));
+        QCOMPARE(RCForm->CurrentQuestion, std::uint8_t(17));
+
+        Shown atOpening;
+        whenShownModally(RCForm, [&] {
+            atOpening = shown();
+            pressCloseBox(RCForm);
+        });
+        result = RCForm->showModal();
+        QVERIFY2(atOpening == expected(1), qPrintable(describe(atOpening)));
+        QCOMPARE(result, int(Form::Cancel));
+        QVERIFY(!RCForm->isVisible());
+
+        // Closed on the last question by its close box, opened again: question 1.
+        whenShownModally(RCForm, [&] {
+            ui().Button4->click();
+            pressCloseBox(RCForm);
+        });
+        QCOMPARE(RCForm->showModal(), int(Form::Cancel));
+        bool escapeKeptOpen = false;
+        result = review([&] {
+            VERIFY_SHOWS(1);
+            // Escape closes nothing.
+            QTest::keyClick(RCForm->focusWidget(), Qt::Key_Escape);
+            escapeKeptOpen = RCForm->isVisible();
+        });
+        QVERIFY(escapeKeptOpen);
+        QCOMPARE(result, int(Form::OK));
+    }
+};
+
+QTEST_MAIN(ReviewTest)
+#include "tst_review.moc"

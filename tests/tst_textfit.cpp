@@ -1,0 +1,255 @@
+// Every text the program shows is seen whole: no box offers a way to scroll (no scroll
+// bars, inert panels), so a stem, a commentary, a continuation or a memo that does not fit
+// its control would be cut off for good. Measured with the fonts the windows really use.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+// How a text box's content stands in its viewport.
+struct Extent {
+    int top = 0;        // top of the first line, viewport coordinates
+    int bottom = 0;     // bottom of the last line that holds text
+    int right = 0;      // right end of the widest line, trailing blanks left out
+    int lines = 0;      // lines of text, wrapped lines counted
+    int viewportWidth = 0;
+    int viewportHeight = 0;
+    int scrollMaximum = 0;
+    int scrollValue = 0;
+
+    bool fits() const
+    {
+        return top >= 0 && bottom <= viewportHeight && right <= viewportWidth && scrollValue == 0;
+    }
+    QString describe() const
+    {
+        return QStringLiteral("%1 lines, text %2..%3 high and %4 wide in a %5 x %6 viewport, "
+                              "scroll %7 of %8")
+            .arg(lines)
+            .arg(top)
+            .arg(bottom)
+            .arg(right)
+            .arg(viewportWidth)
+            .arg(viewportHeight)
+            .arg(scrollValue)
+            .arg(scrollMaximum);
+    }
+};
+
+// Measures through the box's own caret rectangles, which account for its margins, its
+// scroll offset and the formats in the text (bold references, raised exponents).
+template <typename Box>
+Extent measure(Box *box)
+{
+    Extent e;
+    e.viewportWidth = box->viewport()->width();
+    e.viewportHeight = box->viewport()->height();
+    e.scrollMaximum = box->verticalScrollBar()->maximum();
+    e.scrollValue = box->verticalScrollBar()->value();
+    QTextDocument *document = box->document();
+    bool first = true;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.text().trimmed().isEmpty())
+            continue;
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            QString text = block.text().mid(line.textStart(), line.textLength());
+            int visible = int(text.size());
+            while (visible > 0 && text.at(visible - 1).isSpace())
+                --visible;
+            QTextCursor cursor(document);
+            cursor.setPosition(block.position() + line.textStart());
+            const QRect start = box->cursorRect(cursor);
+            cursor.setPosition(block.position() + line.textStart() + visible);
+            const QRect end = box->cursorRect(cursor);
+            if (first)
+                e.top = start.top();
+            first = false;
+            e.bottom = qMax(e.bottom, end.bottom() + 1);
+            e.right = qMax(e.right, end.left());
+            ++e.lines;
+        }
+    }
+    return e;
+}
+
+// A continuation fits its radio button on one line when the indicator, the spacing and
+// the caption in the button's font take no more than the button's width.
+int neededWidth(const QRadioButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle *style = button->style();
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button)
+           + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button)
+           + QFontMetrics(button->font()).horizontalAdvance(button->text());
+}
+
+QString fontOf(const QWidget *widget)
+{
+    const QFontInfo info(widget->font());
+    return QStringLiteral("%1 %2px").arg(info.family()).arg(info.pixelSize());
+}
+
+} // namespace
+
+class TextFitTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+    // Walks a window from question 1 to 24 with "Siguiente" and checks what it shows of each.
+    template <typename Window>
+    void verifyEveryQuestion(Window *window, bool withCommentary)
+    {
+        QStringList failures;
+        QString widestStem, tallestCommentary;
+        int tallest = 0;
+        whenShownModally(window, [&] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                if (q > 1)
+                    window->ui.Button3->click();
+                const QString where = QStringLiteral("%1, question %2: ").arg(window->windowTitle()).arg(q);
+                const Extent stem = measure(window->ui.QuestionsRichEdit);
+                if (!stem.fits())
+                    failures << where + QStringLiteral("stem: ") + stem.describe();
+                for (QRadioButton *button : window->radioButtons()) {
+                    const int needed = neededWidth(button);
+                    if (needed > button->width()) {
+                        failures << where + button->objectName()
+                                        + QStringLiteral(" needs %1 of %2 pixels (%3)")
+                                              .arg(needed)
+                                              .arg(button->width())
+                                              .arg(fontOf(button));
+                    }
+                }
+                if (withCommentary) {
+                    const Extent commentary = measure(RCForm->ui.RCRichEdit);
+                    if (!commentary.fits() || commentary.scrollMaximum != 0)
+                        failures << where + QStringLiteral("commentary: ") + commentary.describe();
+                    if (commentary.bottom > tallest) {
+                        tallest = commentary.bottom;
+                        tallestCommentary = where + commentary.describe();
+                    }
+                }
+            }
+            pressCloseBox(window);
+        });
+        window->showModal();
+        if (withCommentary)
+            qInfo("tallest commentary: %s (%s)", qPrintable(tallestCommentary),
+                  qPrintable(fontOf(RCForm->ui.RCRichEdit)));
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    }
+
+    // Text boxes lay their lines out at the font's height, closer than the caret's height,
+    // so they are measured by the extent of their laid-out document.
+    void verifyMemo(QTextEdit *memo, const QString &name)
+    {
+        const Extent e = measure(memo);
+        QVERIFY2(e.lines > 0, qPrintable(name));
+        const QSizeF laidOut(memo->document()->idealWidth(), memo->document()->size().height());
+        const QString description = name + QStringLiteral(": ") + e.describe()
+                                    + QStringLiteral(", document %1 x %2 (").arg(laidOut.width()).arg(laidOut.height())
+                                    + fontOf(memo) + QLatin1Char(')');
+        QVERIFY2(laidOut.width() <= e.viewportWidth && laidOut.height() <= e.viewportHeight,
+                 qPrintable(description));
+        QVERIFY2(e.scrollMaximum == 0 && e.scrollValue == 0, qPrintable(description));
+    }
+
+private slots:
+    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
+    void cleanupTestCase() { windows.reset(); }
+
+    void questionnaireStemsAndContinuations()
+    {
+        UserAnswers.fill(NoAnswer);
+        verifyEveryQuestion(CuestionarioForm, false);
+    }
+
+    // The review shows the stems and continuations again in its own boxes, and the
+    // commentaries, the longest texts of the program, with their marks applied.
+    void reviewStemsContinuationsAndCommentaries()
+    {
+        QCOMPARE(RCForm->ui.RCRichEdit->size(), QSize(1205, 388));
+        verifyEveryQuestion(RCForm, true);
+    }
+
+    // The measure itself: a commentary made too long for the box must be caught.
+    void measureCatchesAnOverlongText()
+    {
+        RichEditBox *box = RCForm->ui.RCRichEdit;
+        QString longest;
+        for (int q = 1; q <= QuestionCount; ++q) {
+            const QString text = QString::fromStdString(Commentary(q));
+            if (text.size() > longest.size())
+                longest = text;
+        }
+        bool caught = false;
+        bool fitsOnce = false;
+        whenShownModally(RCForm, [&] {
+            box->clearAll();
+            box->addLine(longest);
+            fitsOnce = measure(box).fits();
+            box->clearAll();
+            box->addLine(longest + QLatin1Char(' ') + longest);
+            caught = !measure(box).fits();
+            pressCloseBox(RCForm);
+        });
+        RCForm->showModal();
+        QVERIFY(fitsOnce);
+        QVERIFY(caught);
+    }
+
+    void introductionFits()
+    {
+        QVERIFY(MainForm->isVisible());
+        QCOMPARE(MainForm->ui.Memo1->document()->lineCount(), 23);
+        verifyMemo(MainForm->ui.Memo1, QStringLiteral("introduction"));
+    }
+
+    void creditsFit()
+    {
+        whenShownModally(CreditosForm, [&] {
+            verifyMemo(CreditosForm->ui.Memo1, QStringLiteral("credits"));
+            CreditosForm->ui.Button5->click();
+        });
+        CreditosForm->showModal();
+    }
+
+    // The notice at its fullest: all 24 questions blank.
+    void noticeWithEveryItemFits()
+    {
+        UserAnswers.fill(NoAnswer);
+        QString text;
+        whenShownModally(AvisoForm, [&] {
+            text = AvisoForm->ui.Memo1->toPlainText();
+            verifyMemo(AvisoForm->ui.Memo1, QStringLiteral("notice"));
+            AvisoForm->ui.Button5->click();
+        });
+        AvisoForm->showModal();
+        QVERIFY(text.contains(QStringLiteral("21, 22, 23, 24")));
+    }
+};
+
+QTEST_MAIN(TextFitTest)
+#include "tst_textfit.moc"
