@@ -387,7 +387,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "La opción 13.1 es la correcta: la nanociencia estudia la materia a escala del "
     "nanómetro (1 nm = 10-9 m), donde surgen propiedades ópticas, eléctricas o mecánicas "sv,
     "distintas de las que tiene a mayor tamaño. La opción 13.4 confunde escalas: los "
-    "núcleos atómicos son cientos de miles de veces menores y los estudia la física "
+    "núcleos atómicos son entre 60000 y 600000 veces menores; los estudia la física "
     "nuclear. "sv,
     "Según 13.2 sería biología, pero la nanociencia une física, química, biología e "
     "ingeniería. Y 13.3 es falsa: es una disciplina experimental asentada, con "
@@ -511,8 +511,8 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "células embrionarias está regulada de forma distinta en cada país, no prohibida en "
     "todo el mundo. Por último, 21.2 exagera: la terapia "sv,
     "consolidada es el trasplante de progenitores hematopoyéticos (el clásico "
-    "\"trasplante de médula ósea\") para leucemias y otras enfermedades de la sangre; hay"
-    " pocas terapias más aprobadas y la mayoría siguen en fase experimental."sv,
+    "\"trasplante de médula ósea\") para leucemias y otras enfermedades de la sangre; las"
+    " demás ya aprobadas son pocas y la mayoría siguen en fase experimental."sv,
     ""sv,
     ""sv,
     ""sv,
