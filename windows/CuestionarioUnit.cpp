@@ -1,8 +1,8 @@
 #include "CuestionarioUnit.h"
 
 #include "AvisoUnit.h"
-#include "Controls.h"
 #include "FitToScreen.h"
+#include "QuestionDisplay.h"
 #include "RichTextMarks.h"
 #include "TestDefinitionUnit.h"
 
@@ -22,7 +22,7 @@ TCuestionarioForm::TCuestionarioForm(QWidget *parent) : Form(parent)
     FormCreate();
 }
 
-std::array<QRadioButton *, 4> TCuestionarioForm::radioButtons() const
+ContinuationButtons TCuestionarioForm::radioButtons() const
 {
     return {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4};
 }
@@ -46,16 +46,8 @@ void TCuestionarioForm::FormClose()
 void TCuestionarioForm::ShowQuestion()
 {
     const int q = CurrentQuestion;
-    ui.QuestionsGroupBox->setTitle(QStringLiteral("Pregunta %1 de %2").arg(q).arg(QuestionCount));
-    ui.QuestionsRichEdit->clearAll();
-    ui.QuestionsRichEdit->addLine(QString::fromUtf8(QuestionTexts[q - 1]));
-    const auto buttons = radioButtons();
-    for (int k = 1; k <= OptionsPerQuestion; ++k) {
-        const auto option = OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)];
-        setLiteralCaption(buttons[k - 1], QString::fromUtf8(option));
-    }
-    for (int k = 1; k <= OptionsPerQuestion; ++k)
-        setRadioChecked(buttons[k - 1], UserAnswers[q - 1] == k);
+    ShowStemAndContinuations(ui.QuestionsGroupBox, ui.QuestionsRichEdit, radioButtons(), q);
+    CheckOnly(radioButtons(), UserAnswers[q - 1]);
     if (q == 5)
         RaiseStemExponent();
 }

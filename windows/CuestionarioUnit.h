@@ -3,9 +3,9 @@
 #pragma once
 
 #include "Form.h"
+#include "QuestionDisplay.h"
 #include "ui_CuestionarioUnit.h"
 
-#include <array>
 #include <cstdint>
 
 class TCuestionarioForm : public Form
@@ -18,7 +18,7 @@ public:
     Ui::TCuestionarioForm ui;
     std::uint8_t CurrentQuestion = 1;
 
-    std::array<QRadioButton *, 4> radioButtons() const;
+    ContinuationButtons radioButtons() const;
 
 private:
     void FormCreate();

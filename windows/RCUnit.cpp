@@ -1,7 +1,7 @@
 #include "RCUnit.h"
 
-#include "Controls.h"
 #include "FitToScreen.h"
+#include "QuestionDisplay.h"
 #include "RichTextMarks.h"
 #include "TestDefinitionUnit.h"
 
@@ -19,7 +19,7 @@ TRCForm::TRCForm(QWidget *parent) : Form(parent)
     FormCreate();
 }
 
-std::array<QRadioButton *, 4> TRCForm::radioButtons() const
+ContinuationButtons TRCForm::radioButtons() const
 {
     return {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4};
 }
@@ -38,16 +38,8 @@ void TRCForm::FormShow()
 void TRCForm::ShowQuestion()
 {
     const int q = CurrentQuestion;
-    ui.QuestionsGroupBox->setTitle(QStringLiteral("Pregunta %1 de %2").arg(q).arg(QuestionCount));
-    ui.QuestionsRichEdit->clearAll();
-    ui.QuestionsRichEdit->addLine(QString::fromUtf8(QuestionTexts[q - 1]));
-    const auto buttons = radioButtons();
-    for (int k = 1; k <= OptionsPerQuestion; ++k) {
-        const auto option = OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)];
-        setLiteralCaption(buttons[k - 1], QString::fromUtf8(option));
-    }
-    for (int k = 1; k <= OptionsPerQuestion; ++k)
-        setRadioChecked(buttons[k - 1], CorrectOptions[q - 1] == k);
+    ShowStemAndContinuations(ui.QuestionsGroupBox, ui.QuestionsRichEdit, radioButtons(), q);
+    CheckOnly(radioButtons(), CorrectOptions[q - 1]);
     ui.RCRichEdit->clearAll();
     ui.RCRichEdit->addLine(QString::fromStdString(Commentary(q)));
     if (q == 5)

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "Form.h"
+#include "QuestionDisplay.h"
 #include "ui_RCUnit.h"
 
-#include <array>
 #include <cstdint>
 
 class TRCForm : public Form
@@ -18,7 +18,7 @@ public:
     Ui::TRCForm ui;
     std::uint8_t CurrentQuestion = 1;
 
-    std::array<QRadioButton *, 4> radioButtons() const;
+    ContinuationButtons radioButtons() const;
 
 private:
     void FormCreate();
