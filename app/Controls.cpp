@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTextEdit>
 
 void setRadioChecked(QRadioButton *button, bool checked)
 {
@@ -32,4 +33,15 @@ void setAutoSizedText(QLabel *label, const QString &text)
     label->setWordWrap(false);
     label->setText(text);
     label->resize(label->sizeHint().width(), label->height());
+}
+
+void setUpReadOnlyTextBox(QTextEdit *box, int margin)
+{
+    box->setReadOnly(true);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QTextEdit::WidgetWidth);
+    box->setUndoRedoEnabled(false);
+    box->document()->setDocumentMargin(margin);
 }

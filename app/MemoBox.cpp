@@ -1,5 +1,7 @@
 #include "MemoBox.h"
 
+#include "Controls.h"
+
 #include <QEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -7,14 +9,8 @@
 
 MemoBox::MemoBox(QWidget *parent) : QTextEdit(parent)
 {
-    setReadOnly(true);
+    setUpReadOnlyTextBox(this, 0);
     setAcceptRichText(false);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    setUndoRedoEnabled(false);
-    document()->setDocumentMargin(0);
 }
 
 void MemoBox::clearLines()

@@ -1,5 +1,7 @@
 #include "RichEditBox.h"
 
+#include "Controls.h"
+
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -11,13 +13,7 @@ constexpr qreal RaiseInPoints = 3.0; // 60 twips
 
 RichEditBox::RichEditBox(QWidget *parent) : QTextEdit(parent), m_selection(document())
 {
-    setReadOnly(true);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    setUndoRedoEnabled(false);
-    document()->setDocumentMargin(1);
+    setUpReadOnlyTextBox(this, 1);
 }
 
 void RichEditBox::clearAll()
