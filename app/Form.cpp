@@ -29,8 +29,10 @@ int scaled(int value, int numerator, int denominator)
     return static_cast<int>(std::lround(double(value) * numerator / denominator));
 }
 
-// Fonts are declared by a negative pixel height, the "fontHeight" property, as in -21.
-void applyDeclaredFontHeights(QWidget *root)
+// Fonts are declared by a negative pixel height, the "fontHeight" property, as in -21, and
+// by the family of the original design, which is replaced by its installed stand-in here
+// rather than looked up in vain each time the font is used.
+void applyDeclaredFonts(QWidget *root)
 {
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
@@ -39,6 +41,7 @@ void applyDeclaredFontHeights(QWidget *root)
         if (!height.isValid())
             continue;
         QFont font = widget->font();
+        font.setFamily(QFont::substitute(font.family()));
         font.setPixelSize(-height.toInt());
         widget->setFont(font);
     }
@@ -195,7 +198,7 @@ QWidget *Form::client() const
 void Form::loadLayout(Scaling scaling)
 {
     setWindowTitle(m_client->windowTitle());
-    applyDeclaredFontHeights(m_client);
+    applyDeclaredFonts(m_client);
     applySystemColours(m_client);
     QSize clientSize = m_client->size();
 

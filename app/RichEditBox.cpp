@@ -16,10 +16,24 @@ RichEditBox::RichEditBox(QWidget *parent) : QTextEdit(parent), m_selection(docum
     setUpReadOnlyTextBox(this, 1);
 }
 
+RichEditBox::DeferredLayout::DeferredLayout(RichEditBox *box) : m_box(box)
+{
+    QTextCursor(box->document()).beginEditBlock();
+    ++box->m_deferredLayouts;
+}
+
+RichEditBox::DeferredLayout::~DeferredLayout()
+{
+    --m_box->m_deferredLayouts;
+    QTextCursor(m_box->document()).endEditBlock();
+    m_box->showCaret();
+}
+
 void RichEditBox::clearAll()
 {
     document()->clear();
     m_selection = QTextCursor();
+    m_caret = 0;
     setCurrentCharFormat(QTextCharFormat());
 }
 
@@ -31,7 +45,18 @@ void RichEditBox::addLine(const QString &line)
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     // The text is read from its start: keep the caret there rather than on the empty line
     // after it, which the box would otherwise scroll into view.
-    moveCursor(QTextCursor::Start);
+    m_caret = 0;
+    showCaret();
+}
+
+void RichEditBox::showCaret()
+{
+    if (m_deferredLayouts > 0)
+        return;
+    QTextCursor caret(document());
+    caret.setPosition(qBound(0, m_caret, document()->characterCount() - 1));
+    setTextCursor(caret);
+    ensureCursorVisible();
 }
 
 int RichEditBox::find(const QString &text, int start, int length) const
@@ -66,10 +91,8 @@ void RichEditBox::setSelLength(int count)
     m_selection = QTextCursor(document());
     m_selection.setPosition(start);
     m_selection.setPosition(end, QTextCursor::KeepAnchor);
-    QTextCursor caret(document());
-    caret.setPosition(end);
-    setTextCursor(caret);
-    ensureCursorVisible();
+    m_caret = end;
+    showCaret();
 }
 
 qreal RichEditBox::superscriptOffsetPercent() const

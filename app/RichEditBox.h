@@ -11,6 +11,20 @@ class RichEditBox : public QTextEdit
     Q_OBJECT
 
 public:
+    // While one exists, the box defers laying out its text and scrolling to its caret:
+    // filling and marking a long paragraph would otherwise lay it out again at every change.
+    class DeferredLayout
+    {
+    public:
+        explicit DeferredLayout(RichEditBox *box);
+        ~DeferredLayout();
+        DeferredLayout(const DeferredLayout &) = delete;
+        DeferredLayout &operator=(const DeferredLayout &) = delete;
+
+    private:
+        RichEditBox *m_box;
+    };
+
     explicit RichEditBox(QWidget *parent = nullptr);
 
     // Removes the text and all of its formatting.
@@ -40,8 +54,12 @@ public:
 
 private:
     void mergeSelectionFormat(const QTextCharFormat &format);
+    // Puts Qt's caret where the last selection ends and scrolls it into view.
+    void showCaret();
 
     // The selection is kept apart from the caret that Qt draws, so that it is never seen,
     // as a box that hides its selection while it has no focus (and these never get it).
     QTextCursor m_selection;
+    int m_caret = 0;
+    int m_deferredLayouts = 0;
 };

@@ -41,6 +41,8 @@ void TRCForm::ShowQuestion()
     ShowStemAndContinuations(ui.QuestionsGroupBox, ui.QuestionsRichEdit, radioButtons(), q);
     CheckOnly(radioButtons(), CorrectOptions[q - 1]);
     ui.RCRichEdit->clearAll();
+    const RichEditBox::DeferredLayout stemLayout(ui.QuestionsRichEdit);
+    const RichEditBox::DeferredLayout commentaryLayout(ui.RCRichEdit);
     ui.RCRichEdit->addLine(QString::fromStdString(Commentary(q)));
     if (q == 5)
         RaiseFormulaExponents();
