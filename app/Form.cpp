@@ -159,6 +159,16 @@ QSize controlsExtent(QWidget *root)
     return extent;
 }
 
+// Scrolls so that as much of a range as the view can hold is in view, its start first.
+void bringIntoView(QScrollBar *bar, int start, int length, int view)
+{
+    const int shown = qMin(length, view);
+    if (start < bar->value())
+        bar->setValue(start);
+    else if (start + shown > bar->value() + view)
+        bar->setValue(start + shown - view);
+}
+
 QPoint centred(const QRect &around, const QSize &outer)
 {
     // Integer division truncates toward zero; a negative edge becomes 0.
@@ -169,8 +179,35 @@ QPoint centred(const QRect &around, const QSize &outer)
 
 } // namespace
 
+// The scroll area around a window's controls. It brings a control that gets the focus into
+// view with its start first: Qt's own scrolling on Tab centres a control wider than the view,
+// which hides its start, where a radio button's circle is.
+class ClientScrollArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+    void showStartOf(const QWidget *control)
+    {
+        if (!widget() || !widget()->isAncestorOf(control))
+            return;
+        const QPoint start = control->mapTo(widget(), QPoint());
+        bringIntoView(horizontalScrollBar(), start.x(), control->width(), viewport()->width());
+        bringIntoView(verticalScrollBar(), start.y(), control->height(), viewport()->height());
+    }
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool moved = QAbstractScrollArea::focusNextPrevChild(next);
+        if (moved && focusWidget())
+            showStartOf(focusWidget());
+        return moved;
+    }
+};
+
 Form::Form(QWidget *parent)
-    : QDialog(parent), m_scrollArea(new QScrollArea(this)), m_client(new QWidget)
+    : QDialog(parent), m_scrollArea(new ClientScrollArea(this)), m_client(new QWidget)
 {
     if (!firstForm)
         firstForm = this;
@@ -181,6 +218,13 @@ Form::Form(QWidget *parent)
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidgetResizable(false);
     m_scrollArea->setWidget(m_client);
+    connect(qApp, &QApplication::focusChanged, this, &Form::scrollToFocus);
+}
+
+void Form::scrollToFocus(QWidget *, QWidget *focused)
+{
+    if (focused)
+        m_scrollArea->showStartOf(focused);
 }
 
 Form::~Form() = default;

@@ -15,7 +15,7 @@
 #include <functional>
 
 class QAbstractButton;
-class QScrollArea;
+class ClientScrollArea;
 
 class Form : public QDialog
 {
@@ -84,13 +84,15 @@ public slots:
 
 private:
     void pressButton(QAbstractButton *button);
+    // Scrolls a control that gets the focus into view, its start first.
+    void scrollToFocus(QWidget *previous, QWidget *focused);
     void closeWithModalResult();
     void setClientSize(const QSize &size);
     void updateContentSize();
     void placeOnce();
     void focusFirstControl();
 
-    QScrollArea *m_scrollArea;
+    ClientScrollArea *m_scrollArea;
     QWidget *m_client;
     QHash<QAbstractButton *, std::function<void()>> m_clickHandlers;
     int m_modalResult = NoResult;

@@ -47,6 +47,9 @@ void TCuestionarioForm::ShowQuestion()
 {
     const int q = CurrentQuestion;
     ShowStemAndContinuations(ui.QuestionsGroupBox, ui.QuestionsRichEdit, radioButtons(), q);
+    // The stem box takes no focus; when the focus enters the continuations a screen reader
+    // speaks their frame, so the frame carries the stem as its description.
+    ui.QuestionsGroupBox->setAccessibleDescription(ui.QuestionsRichEdit->firstLine());
     CheckOnly(radioButtons(), UserAnswers[q - 1]);
     if (q == 5)
         RaiseStemExponent();

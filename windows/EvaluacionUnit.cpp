@@ -6,6 +6,19 @@
 
 TEvaluacionForm *EvaluacionForm = nullptr;
 
+namespace {
+
+// The labels are read by assistive technology in declaration order, which scatters each
+// figure away from the text before it; each figure is therefore named with that text, and
+// an empty list is named "ninguno" rather than left silent.
+void nameFigure(QLabel *figure, const QString &caption, const QString &value)
+{
+    const QString spoken = value.isEmpty() ? QStringLiteral("ninguno") : value;
+    figure->setAccessibleName(caption.trimmed() + QLatin1Char(' ') + spoken);
+}
+
+} // namespace
+
 TEvaluacionForm::TEvaluacionForm(QWidget *parent) : Form(parent)
 {
     ui.setupUi(client());
@@ -38,4 +51,10 @@ void TEvaluacionForm::FormShow()
                          .arg(n)
                          .arg(QuestionCount));
     setAutoSizedText(ui.RCPercentLabel, PercentText(n, QLocale()));
+
+    nameFigure(ui.RCLabel, ui.Label1->text(), ui.RCLabel->text());
+    nameFigure(ui.WrongItemsLabel, ui.Label2->text(), ui.WrongItemsLabel->text());
+    nameFigure(ui.BlanckLabel, ui.Label3->text(), ui.BlanckLabel->text());
+    nameFigure(ui.RCPercentLabel, QStringLiteral("Porcentaje de respuestas correctas:"),
+               ui.RCPercentLabel->text());
 }

@@ -1,0 +1,363 @@
+// What assistive technology finds in every window, walked through the accessibility tree
+// as a screen reader walks it: every control a person reads or presses has a name to
+// speak, the read-only question areas stay readable although they are inert, and the
+// figures of the evaluation are spoken with their meaning.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString spokenName(QObject *object)
+{
+    return accessibleOf(object)->text(QAccessible::Name);
+}
+
+QString describe(QAccessibleInterface *iface)
+{
+    const QObject *object = iface->object();
+    const QString role = QString::number(int(iface->role()), 16);
+    if (!object)
+        return QStringLiteral("an interface without object, role 0x%1").arg(role);
+    return QStringLiteral("%1 (%2, role 0x%3)")
+        .arg(object->objectName(), QString::fromLatin1(object->metaObject()->className()), role);
+}
+
+// Roles of what a person reads or presses; a group box counts when it has a caption.
+bool isReadOrPressed(QAccessibleInterface *iface)
+{
+    switch (iface->role()) {
+    case QAccessible::Dialog:
+    case QAccessible::Window:
+    case QAccessible::PushButton:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::StaticText:
+    case QAccessible::EditableText:
+    case QAccessible::Document:
+    case QAccessible::Paragraph:
+    case QAccessible::Heading:
+        return true;
+    case QAccessible::Grouping: {
+        const auto *box = qobject_cast<const QGroupBox *>(iface->object());
+        return box && !box->title().isEmpty();
+    }
+    default:
+        return false;
+    }
+}
+
+// The interfaces a screen reader reaches from the window, those not on the screen left out.
+void collectShown(QAccessibleInterface *iface, QList<QAccessibleInterface *> &shown)
+{
+    if (!iface || iface->state().invisible)
+        return;
+    shown << iface;
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectShown(iface->child(i), shown);
+}
+
+// The caption a button or a group box shows, "&&" standing for "&"; empty for other controls.
+QString shownCaption(const QObject *object)
+{
+    QString caption;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(object))
+        caption = button->text();
+    else if (const auto *box = qobject_cast<const QGroupBox *>(object))
+        caption = box->title();
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+// Every shown control that would be read or pressed without a name, and every button or
+// group box that is not spoken by the caption it shows. Empty when there is none.
+QString namingFaults(QWidget *window)
+{
+    QList<QAccessibleInterface *> shown;
+    collectShown(accessibleOf(window), shown);
+    QStringList faults;
+    for (QAccessibleInterface *iface : shown) {
+        if (!isReadOrPressed(iface))
+            continue;
+        const QString name = iface->text(QAccessible::Name);
+        const QString caption = shownCaption(iface->object());
+        if (name.trimmed().isEmpty())
+            faults << describe(iface) + QStringLiteral(" has no name");
+        else if (!caption.isEmpty() && name != caption)
+            faults << describe(iface) + QStringLiteral(" is named \"%1\", not \"%2\"").arg(name, caption);
+    }
+    return faults.join(QStringLiteral("; "));
+}
+
+// The whole text of a box as assistive technology reads it, through its text interface;
+// the value must hold the same text.
+QString readableText(QWidget *box)
+{
+    QAccessibleInterface *iface = accessibleOf(box);
+    QAccessibleTextInterface *text = iface->textInterface();
+    if (!text)
+        return QStringLiteral("<no text interface>");
+    const QString whole = text->text(0, text->characterCount());
+    if (iface->text(QAccessible::Value) != whole)
+        return QStringLiteral("<value differs from text>");
+    return whole;
+}
+
+// The rich-text boxes end their only line with a line break.
+QString firstLineOf(const QString &text)
+{
+    return text.section(QLatin1Char('\n'), 0, 0);
+}
+
+// A read-only area on an inert panel: not to be operated, but to be read, so it must be
+// neither reported disabled nor invisible, and must not pretend to be editable.
+void verifyReadableButInert(QWidget *box)
+{
+    const QAccessible::State state = accessibleOf(box)->state();
+    QVERIFY2(!state.disabled, qPrintable(box->objectName()));
+    QVERIFY2(!state.invisible, qPrintable(box->objectName()));
+    QVERIFY2(!state.focusable, qPrintable(box->objectName()));
+    QVERIFY2(state.readOnly, qPrintable(box->objectName()));
+    QVERIFY2(!state.editable, qPrintable(box->objectName()));
+}
+
+void verifyContinuations(const ContinuationButtons &buttons, int q, int checkedOption)
+{
+    for (int k = 1; k <= OptionsPerQuestion; ++k) {
+        QRadioButton *button = buttons[std::size_t(k - 1)];
+        const auto option = OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)];
+        QCOMPARE(spokenName(button), QString::fromUtf8(option));
+        QCOMPARE(bool(accessibleOf(button)->state().checked), k == checkedOption);
+        QVERIFY(!accessibleOf(button)->state().disabled);
+    }
+}
+
+// Runs check on the window when it is shown modally, then closes it.
+void checkShown(Form *form, const std::function<void()> &check)
+{
+    whenShownModally(form, [form, check] {
+        check();
+        pressCloseBox(form);
+    });
+    form->showModal();
+}
+
+// A sheet with the first `right` questions answered right, the next `wrong` answered
+// wrongly and the rest left blank.
+std::array<std::int32_t, QuestionCount> sheet(int right, int wrong)
+{
+    std::array<std::int32_t, QuestionCount> answers{};
+    for (int q = 1; q <= QuestionCount; ++q) {
+        const int key = CorrectOptions[q - 1];
+        answers[q - 1] = q <= right ? key : q <= right + wrong ? key % OptionsPerQuestion + 1 : NoAnswer;
+    }
+    return answers;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        windows = std::make_unique<ProgramWindows>();
+    }
+
+    void cleanupTestCase() { windows.reset(); }
+
+    // The main window and the credits: the buttons by their captions, the introduction and
+    // the credits by their roles, with their whole text readable.
+    void mainWindowAndCredits()
+    {
+        QVERIFY(MainForm->isVisible());
+        QCOMPARE(namingFaults(MainForm), QString());
+        QCOMPARE(spokenName(MainForm), QStringLiteral("Telvanor"));
+        QCOMPARE(spokenName(MainForm->ui.Memo1), QStringLiteral("Introducción"));
+        const QString introduction = readableText(MainForm->ui.Memo1);
+        QVERIFY2(introduction.contains(QStringLiteral("Consta de 24 frases")), qPrintable(introduction));
+        QCOMPARE(introduction, MainForm->ui.Memo1->toPlainText());
+        verifyReadableButInert(MainForm->ui.Memo1);
+
+        QString faults, creditsName, credits;
+        checkShown(CreditosForm, [&] {
+            faults = namingFaults(CreditosForm);
+            creditsName = spokenName(CreditosForm->ui.Memo1);
+            credits = readableText(CreditosForm->ui.Memo1);
+            verifyReadableButInert(CreditosForm->ui.Memo1);
+        });
+        QCOMPARE(faults, QString());
+        QCOMPARE(creditsName, QStringLiteral("Autores de la prueba y del programa"));
+        QCOMPARE(credits, CreditosForm->ui.Memo1->toPlainText());
+        QCOMPARE(credits.count(QLatin1Char('\n')), 16);
+    }
+
+    void questionnaire_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("first, unanswered") << 1 << int(NoAnswer);
+        QTest::newRow("raised exponent, answered") << 5 << 2;
+        QTest::newRow("middle, answered") << 13 << 4;
+        QTest::newRow("last, unanswered") << 24 << int(NoAnswer);
+    }
+
+    // Each question on show: the frame spoken as "Pregunta q de 24" with the stem as its
+    // description, the continuations by their texts with the answer checked, the stem box
+    // by its role with the stem readable although the box is inert.
+    void questionnaire()
+    {
+        QFETCH(int, question);
+        QFETCH(int, answer);
+        ResetAnswers();
+        UserAnswers[question - 1] = answer;
+        const auto &ui = CuestionarioForm->ui;
+        checkShown(CuestionarioForm, [&] {
+            if (question == QuestionCount)
+                ui.Button4->click();
+            while (CuestionarioForm->CurrentQuestion < question)
+                ui.Button3->click();
+            QCOMPARE(namingFaults(CuestionarioForm), QString());
+            const QString stem = QString::fromUtf8(QuestionTexts[question - 1]);
+            QCOMPARE(spokenName(ui.QuestionsGroupBox), QStringLiteral("Pregunta %1 de 24").arg(question));
+            QCOMPARE(accessibleOf(ui.QuestionsGroupBox)->text(QAccessible::Description), stem);
+            QCOMPARE(spokenName(ui.RadioGroup1), QStringLiteral("Respuestas"));
+            verifyContinuations(CuestionarioForm->radioButtons(), question, answer);
+            QCOMPARE(spokenName(ui.QuestionsRichEdit), QStringLiteral("Enunciado"));
+            QCOMPARE(firstLineOf(readableText(ui.QuestionsRichEdit)), stem);
+            verifyReadableButInert(ui.QuestionsRichEdit);
+        });
+        ResetAnswers();
+    }
+
+    // The notice speaks its text box by its role, with the list of blank questions readable.
+    void notice()
+    {
+        ResetAnswers();
+        UserAnswers[0] = 1;
+        QString faults, name, text;
+        checkShown(AvisoForm, [&] {
+            faults = namingFaults(AvisoForm);
+            name = spokenName(AvisoForm->ui.Memo1);
+            text = readableText(AvisoForm->ui.Memo1);
+            verifyReadableButInert(AvisoForm->ui.Memo1);
+        });
+        QCOMPARE(faults, QString());
+        QCOMPARE(name, QStringLiteral("Preguntas sin responder"));
+        QCOMPARE(text.split(QLatin1Char('\n')).value(2), QString::fromStdString(BlankItemsText()));
+        QVERIFY(text.startsWith(QStringLiteral("Usted ha dejado sin responder las preguntas:")));
+        ResetAnswers();
+    }
+
+    void evaluation_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("wrongItems");
+        QTest::addColumn<QString>("blankItems");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("18 right, 3 wrong, 3 blank")
+            << 18 << 3 << "Total de respuestas correctas: 18"
+            << "Ítems para los que dieron respuestas incorrectas: 19, 20, 21"
+            << "Ítems para los que no se dieron respuestas: 22, 23, 24"
+            << "Porcentaje de respuestas correctas: 75.0%";
+        QTest::newRow("all right: both lists empty")
+            << 24 << 0 << "Total de respuestas correctas: 24"
+            << "Ítems para los que dieron respuestas incorrectas: ninguno"
+            << "Ítems para los que no se dieron respuestas: ninguno"
+            << "Porcentaje de respuestas correctas: 100.0%";
+        QTest::newRow("nothing answered")
+            << 0 << 0 << "Total de respuestas correctas: 0"
+            << "Ítems para los que dieron respuestas incorrectas: ninguno"
+            << "Ítems para los que no se dieron respuestas: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, "
+               "13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24"
+            << "Porcentaje de respuestas correctas: 0.0%";
+    }
+
+    // Each figure is spoken with its meaning, whatever order the labels are read in, and an
+    // empty item list is spoken as "ninguno". A second showing speaks its own figures.
+    void evaluation()
+    {
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        UserAnswers = sheet(right, wrong);
+        const auto &ui = EvaluacionForm->ui;
+        QString faults;
+        QStringList spoken;
+        checkShown(EvaluacionForm, [&] {
+            faults = namingFaults(EvaluacionForm);
+            spoken << spokenName(ui.RCLabel) << spokenName(ui.WrongItemsLabel)
+                   << spokenName(ui.BlanckLabel) << spokenName(ui.RCPercentLabel)
+                   << spokenName(ui.RCPorcentageLabel);
+        });
+        QCOMPARE(faults, QString());
+        QTEST(spoken.value(0), "count");
+        QTEST(spoken.value(1), "wrongItems");
+        QTEST(spoken.value(2), "blankItems");
+        QTEST(spoken.value(3), "percent");
+        QCOMPARE(spoken.value(4), QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(right));
+        ResetAnswers();
+    }
+
+    void review_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::newRow("first") << 1;
+        QTest::newRow("raised exponents") << 5;
+        QTest::newRow("raised nano exponent") << 13;
+        QTest::newRow("last") << 24;
+    }
+
+    // Each question on show: the frame, the continuations with the key checked, and the stem
+    // and the commentary by their roles with their whole text readable, bold and raised
+    // characters included, although nothing on the panel can be operated.
+    void review()
+    {
+        QFETCH(int, question);
+        const auto &ui = RCForm->ui;
+        checkShown(RCForm, [&] {
+            if (question == QuestionCount)
+                ui.Button4->click();
+            while (RCForm->CurrentQuestion < question)
+                ui.Button3->click();
+            QCOMPARE(namingFaults(RCForm), QString());
+            QCOMPARE(spokenName(ui.QuestionsGroupBox), QStringLiteral("Pregunta %1 de 24").arg(question));
+            QCOMPARE(spokenName(ui.RadioGroup2), QStringLiteral("Respuestas"));
+            verifyContinuations(RCForm->radioButtons(), question, CorrectOptions[question - 1]);
+            for (QRadioButton *button : RCForm->radioButtons())
+                QVERIFY(!accessibleOf(button)->state().focusable);
+            QCOMPARE(spokenName(ui.QuestionsRichEdit), QStringLiteral("Enunciado"));
+            QCOMPARE(firstLineOf(readableText(ui.QuestionsRichEdit)),
+                     QString::fromUtf8(QuestionTexts[question - 1]));
+            QCOMPARE(spokenName(ui.RCRichEdit), QStringLiteral("Comentario"));
+            QCOMPARE(firstLineOf(readableText(ui.RCRichEdit)), QString::fromStdString(Commentary(question)));
+            verifyReadableButInert(ui.QuestionsRichEdit);
+            verifyReadableButInert(ui.RCRichEdit);
+        });
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

@@ -1,0 +1,294 @@
+// The windows in hostile surroundings: a screen smaller than they are, twice the usual pixel
+// density, and a locale that writes decimals with a comma.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "ScreenMetrics.h"
+#include "Startup.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+const QMargins Frame(4, 30, 4, 4);
+
+// The program's windows, created as at start-up on the screen put in place before.
+struct CreatedWindows {
+    CreatedWindows()
+    {
+        PrepareApplication();
+        CreateForms();
+    }
+    ~CreatedWindows()
+    {
+        DestroyForms();
+        ScreenMetrics::setOverride(std::nullopt);
+    }
+    CreatedWindows(const CreatedWindows &) = delete;
+    CreatedWindows &operator=(const CreatedWindows &) = delete;
+};
+
+// A window with the client size its layout declares at 96 pixels per inch, and whether it
+// is scaled to the system's text size.
+struct Declared {
+    Form *form;
+    QSize client;
+    bool scaled;
+};
+
+QList<Declared> declaredWindows()
+{
+    return {{MainForm, QSize(858, 743), false},
+            {CuestionarioForm, QSize(1190, 539), true},
+            {EvaluacionForm, QSize(1310, 356), true},
+            {RCForm, QSize(1303, 816), true},
+            {CreditosForm, QSize(575, 415), true},
+            {AvisoForm, QSize(495, 240), true}};
+}
+
+bool isFittedToScreen(const Form *form)
+{
+    return form == MainForm || form == CuestionarioForm || form == EvaluacionForm || form == RCForm;
+}
+
+// Runs check on the window as the user sees it: the main window as it is, the others in a
+// modal showing that the check's end closes again.
+void whileShown(Form *form, const std::function<void()> &check)
+{
+    if (form == MainForm) {
+        check();
+        return;
+    }
+    whenShownModally(form, [form, check] {
+        check();
+        pressCloseBox(form);
+    });
+    form->showModal();
+}
+
+template <typename Control>
+QList<Control *> controlsOf(const Form *form)
+{
+    return form->client()->findChildren<Control *>();
+}
+
+// Whether `area` of a control can be scrolled fully into the window's view: in each
+// direction the scroll position is left at 0 or set to its maximum.
+bool canBeBroughtIntoView(Form *form, const QWidget *control, const QRect &area)
+{
+    auto *scrollArea = form->findChild<QScrollArea *>();
+    const QWidget *viewport = scrollArea->viewport();
+    const int maxX = scrollArea->horizontalScrollBar()->maximum();
+    const int maxY = scrollArea->verticalScrollBar()->maximum();
+    bool inView = false;
+    for (int x : {0, maxX}) {
+        for (int y : {0, maxY}) {
+            form->setScrollPosition(Qt::Horizontal, x);
+            form->setScrollPosition(Qt::Vertical, y);
+            const QRect shown(control->mapTo(viewport, area.topLeft()), area.size());
+            inView = inView || viewport->rect().contains(shown);
+        }
+    }
+    form->setScrollPosition(Qt::Horizontal, 0);
+    form->setScrollPosition(Qt::Vertical, 0);
+    return inView;
+}
+
+// What a user must see of a control to use it: a push button whole, a radio button its
+// indicator at its left end (its caption may be wider than a shrunk window).
+QRect neededArea(const QAbstractButton *button)
+{
+    if (!qobject_cast<const QRadioButton *>(button))
+        return button->rect();
+    const int indicator =
+        button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
+    return QRect(0, 0, indicator, button->height());
+}
+
+void verifyReachable(Form *form)
+{
+    const QWidget *client = form->client();
+    for (QAbstractButton *button : controlsOf<QAbstractButton>(form)) {
+        const QString where = form->windowTitle() + QLatin1Char('/') + button->objectName();
+        const QRect inClient(button->mapTo(client, QPoint(0, 0)), button->size());
+        QVERIFY2(inClient.left() >= 0 && inClient.top() >= 0, qPrintable(where));
+        QVERIFY2(inClient.right() < form->scrollRange(Qt::Horizontal), qPrintable(where));
+        QVERIFY2(inClient.bottom() < form->scrollRange(Qt::Vertical), qPrintable(where));
+        QVERIFY2(canBeBroughtIntoView(form, button, neededArea(button)), qPrintable(where));
+    }
+}
+
+// A caption fits when the width its font needs for it, with what the style adds around the
+// text of such a control, is within the control's width, and the control within its parent.
+int neededWidth(const QWidget *control, const QString &text)
+{
+    const int textWidth = control->fontMetrics().horizontalAdvance(text);
+    const QStyle *style = control->style();
+    if (qobject_cast<const QPushButton *>(control))
+        return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
+    if (qobject_cast<const QRadioButton *>(control))
+        return textWidth + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control)
+               + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
+    return textWidth;
+}
+
+void verifyFits(const QWidget *control, const QString &text)
+{
+    const QString where = control->window()->windowTitle() + QLatin1Char('/') +
+                          control->objectName() + QStringLiteral(" \"") + text + QLatin1Char('"');
+    const int needed = neededWidth(control, text);
+    const QString overflow =
+        QStringLiteral("%1 needs %2 pixels, has %3").arg(where).arg(needed).arg(control->width());
+    QVERIFY2(needed <= control->width(), qPrintable(overflow));
+    QVERIFY2(control->geometry().right() < control->parentWidget()->width(),
+             qPrintable(QStringLiteral("%1 reaches beyond its parent").arg(where)));
+}
+
+void verifyCaptionsFit(const Form *form)
+{
+    for (const QAbstractButton *button : controlsOf<QAbstractButton>(form))
+        verifyFits(button, button->text());
+    for (const QLabel *label : controlsOf<QLabel>(form))
+        verifyFits(label, label->text());
+}
+
+// Pages through all questions of a questionnaire or review window, checking each one.
+template <typename Window>
+void verifyEveryQuestionFits(Window *form)
+{
+    for (int q = 1; q <= QuestionCount; ++q) {
+        QCOMPARE(int(form->CurrentQuestion), q);
+        verifyCaptionsFit(form);
+        if (QTest::currentTestFailed())
+            return;
+        const auto *box = form->ui.QuestionsGroupBox;
+        QVERIFY(box->fontMetrics().horizontalAdvance(box->title()) < box->width());
+        form->ui.Button3->click();
+    }
+}
+
+void fillSheet(const std::function<std::int32_t(int)> &answerOf)
+{
+    for (int q = 1; q <= QuestionCount; ++q)
+        UserAnswers[q - 1] = answerOf(q);
+}
+
+std::int32_t wrongAnswer(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+
+} // namespace
+
+class HostileSurroundingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void smallScreenShrinksWindowsAndKeepsEveryControlReachable()
+    {
+        useScreen(QSize(800, 600), Frame);
+        CreatedWindows windows;
+        ResetAnswers();
+        for (const Declared &window : declaredWindows()) {
+            const QSize outer = window.client.grownBy(Frame);
+            const bool wide = isFittedToScreen(window.form) && outer.width() > 800;
+            const bool high = isFittedToScreen(window.form) && outer.height() > 600;
+            QCOMPARE(window.form->outerSize(),
+                     QSize(wide ? 750 : outer.width(), high ? 550 : outer.height()));
+            if (wide)
+                QCOMPARE(window.form->scrollRange(Qt::Horizontal), outer.width());
+            if (high)
+                QCOMPARE(window.form->scrollRange(Qt::Vertical), outer.height());
+            whileShown(window.form, [&] { verifyReachable(window.form); });
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    void doubleDensityDoublesScaledWindowsAndClipsNoCaption()
+    {
+        ScreenMetrics metrics;
+        metrics.screen = QSize(3840, 2160);
+        metrics.desktop = QRect(QPoint(0, 0), metrics.screen);
+        metrics.frame = Frame;
+        metrics.pixelsPerInch = 192;
+        ScreenMetrics::setOverride(metrics);
+        CreatedWindows windows;
+        // The window font goes from 11 to 22 pixels; every scaled layout follows the height
+        // of its text, 13 pixels at design time.
+        QFont windowFont(QStringLiteral("MS Sans Serif"));
+        windowFont.setPixelSize(22);
+        const int textHeight = QFontMetrics(windowFont).height();
+        const auto scaled = [&](int value) { return qRound(double(value) * textHeight / 13); };
+        for (const Declared &window : declaredWindows()) {
+            const QSize expected =
+                window.scaled ? QSize(scaled(window.client.width()), scaled(window.client.height()))
+                              : window.client;
+            QCOMPARE(window.form->size(), expected);
+            if (!window.scaled)
+                continue;
+            QVERIFY(qAbs(double(expected.width()) / window.client.width() - 2.0) < 0.2);
+            QVERIFY(qAbs(double(expected.height()) / window.client.height() - 2.0) < 0.2);
+            // The captions grow with the layout: every push button is declared at 13 pixels.
+            for (const QPushButton *button : controlsOf<QPushButton>(window.form))
+                QCOMPARE(button->font().pixelSize(), scaled(13));
+        }
+
+        verifyCaptionsFit(MainForm);
+        whileShown(CreditosForm, [] { verifyCaptionsFit(CreditosForm); });
+        ResetAnswers();
+        whileShown(AvisoForm, [] { verifyCaptionsFit(AvisoForm); });
+        whileShown(CuestionarioForm, [] { verifyEveryQuestionFits(CuestionarioForm); });
+        whileShown(RCForm, [] { verifyEveryQuestionFits(RCForm); });
+
+        // The evaluation with its longest texts: every item wrong, every item blank, all right.
+        const std::function<std::int32_t(int)> sheets[] = {
+            wrongAnswer, [](int) { return NoAnswer; }, [](int q) { return CorrectOptions[q - 1]; }};
+        for (const auto &answerOf : sheets) {
+            fillSheet(answerOf);
+            whileShown(EvaluacionForm, [] { verifyCaptionsFit(EvaluacionForm); });
+        }
+    }
+
+    void commaDecimalLocaleThroughTheWholeChain()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        ProgramWindows windows;
+        // Eighteen right answers and six wrong ones, given in the questionnaire itself.
+        whenShownModally(CuestionarioForm, [] {
+            for (int q = 1; q <= QuestionCount; ++q) {
+                const int option = q <= 18 ? CorrectOptions[q - 1] : wrongAnswer(q);
+                CuestionarioForm->radioButtons()[option - 1]->click();
+                CuestionarioForm->ui.Button3->click();
+            }
+            CuestionarioForm->ui.Button5->click();
+        });
+        QString count, percent;
+        whenShownModally(EvaluacionForm, [&] {
+            count = EvaluacionForm->ui.RCLabel->text();
+            percent = EvaluacionForm->ui.RCPercentLabel->text();
+            verifyCaptionsFit(EvaluacionForm);
+            EvaluacionForm->ui.Button2->click();
+        });
+        MainForm->ui.TestButton->click();
+        QCOMPARE(count, QStringLiteral("18"));
+        QCOMPARE(percent, QStringLiteral("75,0%"));
+    }
+};
+
+QTEST_MAIN(HostileSurroundingsTest)
+#include "tst_hostile.moc"

@@ -1,0 +1,403 @@
+// The whole test taken with the keyboard alone, from the main window to the review and
+// back: keys go only to the control that has the focus, as a person's would, and the
+// answers chosen by key reach the sheet, the evaluation and nothing else. Also the tab
+// order of every window, and keyboard use of windows shrunk to a small screen.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTest>
+
+namespace {
+
+// How the run answers question q: some right, some wrong, every sixth left blank.
+int plannedOption(int q)
+{
+    if (q % 6 == 0)
+        return NoAnswer;
+    const int key = CorrectOptions[q - 1];
+    return q % 2 == 1 ? key : key % OptionsPerQuestion + 1;
+}
+
+QString plannedItems(bool blank)
+{
+    QStringList items;
+    for (int q = 1; q <= QuestionCount; ++q) {
+        const int option = plannedOption(q);
+        const bool listed = blank ? option == NoAnswer
+                                  : option != NoAnswer && option != CorrectOptions[q - 1];
+        if (listed)
+            items << QString::number(q);
+    }
+    return items.join(QStringLiteral(", "));
+}
+
+QString nameOf(const QWidget *widget)
+{
+    return widget ? widget->objectName() : QStringLiteral("nothing");
+}
+
+// A person at the keyboard. Keys go to the widget that has the focus; what the keyboard
+// cannot reach is written down as a problem, and then done by mouse so that the run still
+// ends and every window closes.
+class KeyboardUser
+{
+public:
+    QStringList problems;
+
+    static QWidget *focus() { return QApplication::focusWidget(); }
+
+    void waitUntilActive(QWidget *window)
+    {
+        if (!QTest::qWaitForWindowActive(window))
+            problems << QStringLiteral("%1 never became active").arg(window->windowTitle());
+    }
+
+    // When a window closes, the window system activates the one it stood above, which then
+    // gives the focus back to its focused control. The headless platform has no window
+    // manager to do that, so the test asks for it as one would.
+    void returnTo(QWidget *window)
+    {
+        window->activateWindow();
+        waitUntilActive(window);
+    }
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        if (QWidget *widget = focus())
+            QTest::keyClick(widget, Qt::Key(key), modifiers);
+        else
+            problems << QStringLiteral("no focus to take key %1").arg(key);
+    }
+
+    void tab(bool forward) { press(Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier); }
+
+    // Tabs forward or back until target has the focus, within one round of the window.
+    bool tabTo(QWidget *target, bool forward = true)
+    {
+        for (int presses = 0; presses < 16 && focus() != target; ++presses)
+            tab(forward);
+        if (focus() == target)
+            return true;
+        problems << QStringLiteral("Tab does not reach %1 in %2").arg(nameOf(target), target->window()->windowTitle());
+        return false;
+    }
+
+    // Moves the focus to a push button with Tab and presses it with key (Return or Space).
+    void pressButton(QAbstractButton *button, int key, bool forward = true)
+    {
+        if (tabTo(button, forward)) {
+            press(key);
+        } else {
+            button->click();
+        }
+    }
+
+    void expectFocus(QWidget *expected, const QString &when)
+    {
+        if (focus() != expected)
+            problems << QStringLiteral("%1: focus on %2, not %3").arg(when, nameOf(focus()), nameOf(expected));
+    }
+};
+
+// Tabs from the navigation buttons into the continuations, moves to the option with the
+// arrow keys and checks it with Space. Some questions also change their mind with the
+// arrow keys alone, which check the button they move to, and come back.
+void chooseContinuation(KeyboardUser &user, int q, int option)
+{
+    const ContinuationButtons buttons = CuestionarioForm->radioButtons();
+    auto focusedOption = [&buttons] {
+        const auto found = std::find(buttons.begin(), buttons.end(), KeyboardUser::focus());
+        return found == buttons.end() ? 0 : int(found - buttons.begin()) + 1;
+    };
+    const bool forward = q % 2 == 1;
+    for (int presses = 0; presses < 16 && focusedOption() == 0; ++presses)
+        user.tab(forward);
+    for (int presses = 0; presses < 8 && focusedOption() != 0 && focusedOption() != option; ++presses)
+        user.press(focusedOption() < option ? Qt::Key_Down : Qt::Key_Up);
+    if (focusedOption() != option) {
+        user.problems << QStringLiteral("question %1: the keys do not reach continuation %2").arg(q).arg(option);
+        buttons[std::size_t(option - 1)]->click();
+        return;
+    }
+    user.press(Qt::Key_Space);
+    if (q % 4 == 1) {
+        const bool down = option < OptionsPerQuestion;
+        user.press(down ? Qt::Key_Down : Qt::Key_Up);
+        const int changed = focusedOption();
+        if (changed == option || changed == 0 || !buttons[std::size_t(changed - 1)]->isChecked())
+            user.problems << QStringLiteral("question %1: an arrow key did not check the next continuation").arg(q);
+        user.press(down ? Qt::Key_Up : Qt::Key_Down);
+    }
+}
+
+// What the review shows of the question on show: its caption and the checked option.
+QString reviewState()
+{
+    int checked = 0;
+    for (int k = 1; k <= OptionsPerQuestion; ++k)
+        checked += RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
+    return QStringLiteral("%1: %2").arg(RCForm->ui.QuestionsGroupBox->title()).arg(checked);
+}
+
+// What the review must show of question q: its caption and its key checked.
+QString reviewStateOf(int q)
+{
+    return QStringLiteral("Pregunta %1 de 24: %2").arg(q).arg(CorrectOptions[q - 1]);
+}
+
+// The stops of one round of Tab (or Shift+Tab) from the focus. The continuations are one
+// stop, held by whichever of them had the focus last.
+QStringList tabRound(KeyboardUser &user, bool forward)
+{
+    QStringList round;
+    QWidget *start = KeyboardUser::focus();
+    do {
+        user.tab(forward);
+        QWidget *stop = KeyboardUser::focus();
+        round << (qobject_cast<QRadioButton *>(stop) ? QStringLiteral("continuations") : nameOf(stop));
+    } while (KeyboardUser::focus() != start && round.size() < 16);
+    return round;
+}
+
+// The same cycle of stops, told from the given one.
+QStringList startingAt(const QStringList &round, const QString &first)
+{
+    const auto at = round.indexOf(first);
+    return at < 0 ? round : round.mid(at) + round.mid(0, at);
+}
+
+} // namespace
+
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> windows;
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        windows = std::make_unique<ProgramWindows>();
+    }
+
+    void cleanupTestCase() { windows.reset(); }
+
+    // From "Realizar Prueba" to "Salir" in the review, each step by Tab, Shift+Tab, the
+    // arrow keys, Space or Return on the focused control.
+    void wholeTestByKeyboard()
+    {
+        KeyboardUser user;
+        QStringList arrivals, noticeChoices, reviewPages;
+        QString figures;
+
+        whenShownModally(CuestionarioForm, [&] {
+            user.waitUntilActive(CuestionarioForm);
+            arrivals << QStringLiteral("questionnaire: ") + nameOf(KeyboardUser::focus());
+            const auto &ui = CuestionarioForm->ui;
+            for (int q = 1; q <= QuestionCount; ++q) {
+                if (ui.QuestionsGroupBox->title() != QStringLiteral("Pregunta %1 de 24").arg(q))
+                    user.problems << QStringLiteral("expected question %1, shown %2").arg(q).arg(ui.QuestionsGroupBox->title());
+                if (plannedOption(q) != NoAnswer)
+                    chooseContinuation(user, q, plannedOption(q));
+                if (q < QuestionCount)
+                    user.pressButton(ui.Button3, q % 2 == 1 ? Qt::Key_Return : Qt::Key_Space);
+            }
+            // The first notice goes back to the questions, the second proceeds.
+            whenShownModally(AvisoForm, [&] {
+                user.waitUntilActive(AvisoForm);
+                noticeChoices << QStringLiteral("arrived on ") + nameOf(KeyboardUser::focus());
+                user.pressButton(AvisoForm->ui.Button5, Qt::Key_Space);
+            });
+            user.pressButton(ui.Button5, Qt::Key_Return);
+            user.returnTo(CuestionarioForm);
+            noticeChoices << QStringLiteral("back on ") + ui.QuestionsGroupBox->title();
+            user.expectFocus(ui.Button5, QStringLiteral("back from the notice"));
+            whenShownModally(AvisoForm, [&] {
+                user.waitUntilActive(AvisoForm);
+                user.pressButton(AvisoForm->ui.Button6, Qt::Key_Return);
+            });
+            user.pressButton(ui.Button5, Qt::Key_Return);
+            if (CuestionarioForm->isVisible()) {
+                user.problems << QStringLiteral("the questionnaire stayed open");
+                pressCloseBox(CuestionarioForm);
+            }
+        });
+        whenShownModally(EvaluacionForm, [&] {
+            user.waitUntilActive(EvaluacionForm);
+            arrivals << QStringLiteral("evaluation: ") + nameOf(KeyboardUser::focus());
+            const auto &ui = EvaluacionForm->ui;
+            figures = QStringList{ui.RCLabel->text(), ui.RCPercentLabel->text(), ui.WrongItemsLabel->text(),
+                                  ui.BlanckLabel->text()}
+                          .join(QStringLiteral(" | "));
+            user.pressButton(ui.Button1, Qt::Key_Return);
+        });
+        whenShownModally(RCForm, [&] {
+            user.waitUntilActive(RCForm);
+            arrivals << QStringLiteral("review: ") + nameOf(KeyboardUser::focus());
+            const auto &ui = RCForm->ui;
+            reviewPages << reviewState();
+            for (int q = 2; q <= QuestionCount; ++q) {
+                user.pressButton(ui.Button3, Qt::Key_Space);
+                reviewPages << reviewState();
+            }
+            user.pressButton(ui.Button2, Qt::Key_Return, false); // "Anterior"
+            reviewPages << reviewState();
+            user.pressButton(ui.Button1, Qt::Key_Space, false); // "Inicial"
+            reviewPages << reviewState();
+            user.pressButton(ui.Button4, Qt::Key_Return); // "Final"
+            reviewPages << reviewState();
+            user.pressButton(ui.Button5, Qt::Key_Return); // "Salir"
+        });
+
+        user.waitUntilActive(MainForm);
+        user.expectFocus(MainForm->ui.TestButton, QStringLiteral("main window at start"));
+        user.press(Qt::Key_Return);
+        user.returnTo(MainForm);
+        user.expectFocus(MainForm->ui.TestButton, QStringLiteral("main window after the run"));
+
+        QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
+        QCOMPARE(arrivals, (QStringList{QStringLiteral("questionnaire: RadioButton1"),
+                                        QStringLiteral("evaluation: Button1"),
+                                        QStringLiteral("review: Button1")}));
+        QCOMPARE(noticeChoices, (QStringList{QStringLiteral("arrived on Button5"),
+                                             QStringLiteral("back on Pregunta 24 de 24")}));
+        for (int q = 1; q <= QuestionCount; ++q)
+            QCOMPARE(UserAnswers[q - 1], plannedOption(q));
+        // The odd questions are answered right: 12 of them.
+        const int correct = CountCorrect();
+        QCOMPARE(correct, 12);
+        QCOMPARE(figures, QStringLiteral("%1 | %2 | %3 | %4")
+                              .arg(correct)
+                              .arg(TEvaluacionForm::PercentText(correct, QLocale::c()),
+                                   plannedItems(false), plannedItems(true)));
+        QCOMPARE(reviewPages.size(), QuestionCount + 3);
+        for (int q = 1; q <= QuestionCount; ++q)
+            QCOMPARE(reviewPages[q - 1], reviewStateOf(q));
+        QCOMPARE(reviewPages.mid(QuestionCount), (QStringList{reviewStateOf(23), reviewStateOf(1),
+                                                              reviewStateOf(24)}));
+    }
+
+    // One round of Tab visits every control a person operates, in the declared order, and
+    // only those; Shift+Tab goes round the other way. An exclusive group of continuations
+    // is one stop. The inert question areas never take the focus.
+    void tabOrderOfEveryWindow()
+    {
+        KeyboardUser user;
+        QHash<QString, QStringList> rounds, backRounds;
+        auto record = [&](Form *form) {
+            user.waitUntilActive(form);
+            rounds.insert(form->windowTitle(), tabRound(user, true));
+            backRounds.insert(form->windowTitle(), tabRound(user, false));
+        };
+        whenShownModally(CreditosForm, [&] {
+            record(CreditosForm);
+            user.pressButton(CreditosForm->ui.Button5, Qt::Key_Return);
+        });
+        user.returnTo(MainForm);
+        record(MainForm);
+        user.pressButton(MainForm->ui.Button1, Qt::Key_Space);
+        user.returnTo(MainForm);
+        user.expectFocus(MainForm->ui.Button1, QStringLiteral("back from the credits"));
+
+        whenShownModally(CuestionarioForm, [&] {
+            record(CuestionarioForm);
+            whenShownModally(AvisoForm, [&] {
+                record(AvisoForm);
+                user.pressButton(AvisoForm->ui.Button6, Qt::Key_Return);
+            });
+            user.pressButton(CuestionarioForm->ui.Button5, Qt::Key_Return);
+        });
+        whenShownModally(EvaluacionForm, [&] {
+            record(EvaluacionForm);
+            user.pressButton(EvaluacionForm->ui.Button1, Qt::Key_Return);
+        });
+        whenShownModally(RCForm, [&] {
+            record(RCForm);
+            user.pressButton(RCForm->ui.Button5, Qt::Key_Return);
+        });
+        user.pressButton(MainForm->ui.TestButton, Qt::Key_Return, false);
+
+        QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
+        // A window shown again keeps the focus it had, so each round is compared as a cycle
+        // told from the window's first stop.
+        const QHash<QString, QStringList> expected{
+            {QStringLiteral("Telvanor"), {"TestButton", "Button1", "Button2"}},
+            {QStringLiteral("Créditos"), {"Button5"}},
+            {QStringLiteral("Cuestionario"),
+             {"continuations", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6"}},
+            {QStringLiteral("Aviso"), {"Button5", "Button6"}},
+            {QStringLiteral("Evaluación"), {"Button1", "Button2"}},
+            {QStringLiteral("Respuestas Correctas"), {"Button1", "Button2", "Button3", "Button4", "Button5"}},
+        };
+        QCOMPARE(rounds.size(), expected.size());
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            const QString &first = it.value().first();
+            QCOMPARE(startingAt(rounds.value(it.key()), first), it.value());
+            QStringList back = it.value().mid(1);
+            std::reverse(back.begin(), back.end());
+            back.prepend(first);
+            QCOMPARE(startingAt(backRounds.value(it.key()), first), back);
+        }
+    }
+
+    // On a screen smaller than the windows, moving the focus with Tab scrolls the focused
+    // control into view, so that the keyboard user sees what the keys act on.
+    void focusedControlScrolledIntoViewOnSmallScreen()
+    {
+        windows.reset();
+        windows = std::make_unique<ProgramWindows>(QSize(1024, 600));
+        KeyboardUser user;
+        QStringList hidden;
+        auto visitAll = [&](Form *form) {
+            user.waitUntilActive(form);
+            const auto *area = form->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly);
+            QWidget *start = KeyboardUser::focus();
+            for (int presses = 0; presses < 16; ++presses) {
+                user.tab(true);
+                QWidget *focused = KeyboardUser::focus();
+                if (!focused)
+                    return;
+                // The control's start, as much of it as the view can hold, must be in view.
+                const QRect shown(focused->mapTo(area->viewport(), QPoint()),
+                                  focused->size().boundedTo(area->viewport()->size()));
+                if (!area->viewport()->rect().contains(shown))
+                    hidden << QStringLiteral("%1 %2 at %3 of %4 wide")
+                                  .arg(form->windowTitle(), nameOf(focused))
+                                  .arg(focused->mapTo(area->viewport(), QPoint()).x())
+                                  .arg(area->viewport()->width());
+                if (focused == start)
+                    return;
+            }
+        };
+        whenShownModally(CuestionarioForm, [&] {
+            visitAll(CuestionarioForm);
+            user.pressButton(CuestionarioForm->ui.Button6, Qt::Key_Return);
+        });
+        whenShownModally(RCForm, [&] {
+            visitAll(RCForm);
+            user.pressButton(RCForm->ui.Button5, Qt::Key_Return);
+        });
+        QVERIFY(CuestionarioForm->outerSize().width() < CuestionarioForm->scrollRange(Qt::Horizontal));
+        QVERIFY(RCForm->outerSize().height() < RCForm->scrollRange(Qt::Vertical));
+        CuestionarioForm->showModal();
+        RCForm->showModal();
+        QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
+        QCOMPARE(hidden.join(QLatin1Char('\n')), QString());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"

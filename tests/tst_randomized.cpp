@@ -1,0 +1,1051 @@
+// A random user at the real windows: from the main window through the questionnaire, the
+// unanswered-items notice, the evaluation, the review and the credits, one action at a time
+// (mouse clicks where a control is drawn, close boxes, keys to the focused control), in an
+// order drawn from a seeded generator. After every action the walk checks what must always
+// hold, against a model of the windows on show and of the answer sheet.
+//
+// Modal windows run nested event loops, so the walk is a chain of queued steps: each step
+// checks the state its predecessor left, performs one action and queues the next step;
+// an action that opens a window queues it from that window's showing, so the walk goes on
+// inside the window's loop.
+//
+// CI runs a few fixed seeds. For longer runs: TELVANOR_SEED and TELVANOR_ACTIONS in the
+// environment, or --seed=N and --actions=N on the command line. A failure or a hang
+// prints the seed and the last actions, so the run can be replayed.
+
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
+#include "RichEditBox.h"
+#include "TestDefinitionUnit.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeySequence>
+#include <QPointingDevice>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextFragment>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// What the command line or the environment asked for; empty means the CI defaults.
+struct WalkOptions {
+    std::optional<quint32> seed;
+    std::optional<int> actions;
+};
+WalkOptions options;
+
+constexpr quint32 CiSeeds[] = {1, 2, 3, 4};
+constexpr int CiActionsPerSeed = 5000;
+constexpr int LoggedActions = 20;
+constexpr auto HangLimit = std::chrono::seconds(10);
+
+enum class Window { Main, Questionnaire, Notice, Evaluation, Review, Credits };
+constexpr Window ModalWindows[] = {Window::Questionnaire, Window::Notice, Window::Evaluation,
+                                   Window::Review, Window::Credits};
+constexpr int WindowCount = 6;
+
+const char *nameOf(Window window)
+{
+    constexpr const char *names[] = {"main", "questionnaire", "notice", "evaluation", "review",
+                                     "credits"};
+    return names[int(window)];
+}
+
+Form *formOf(Window window)
+{
+    switch (window) {
+    case Window::Main: return MainForm;
+    case Window::Questionnaire: return CuestionarioForm;
+    case Window::Notice: return AvisoForm;
+    case Window::Evaluation: return EvaluacionForm;
+    case Window::Review: return RCForm;
+    case Window::Credits: return CreditosForm;
+    }
+    return nullptr;
+}
+
+using Sheet = std::array<std::int32_t, QuestionCount>;
+
+struct Closing {
+    Window window;
+    int result;
+    bool operator==(const Closing &other) const
+    {
+        return window == other.window && result == other.result;
+    }
+};
+
+QString describe(const std::vector<Closing> &closings)
+{
+    QStringList parts;
+    for (const Closing &closing : closings)
+        parts << QStringLiteral("%1:%2")
+                     .arg(QLatin1String(nameOf(closing.window)))
+                     .arg(closing.result);
+    return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+QString describe(const std::vector<Window> &windows)
+{
+    QStringList parts;
+    for (Window window : windows)
+        parts << QLatin1String(nameOf(window));
+    return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+// The number (1 to 4) of the checked button, or NoAnswer.
+int checkedOption(const std::array<QRadioButton *, 4> &buttons)
+{
+    for (int k = 1; k <= OptionsPerQuestion; ++k) {
+        if (buttons[k - 1]->isChecked())
+            return k;
+    }
+    return NoAnswer;
+}
+
+int checkedCount(const std::array<QRadioButton *, 4> &buttons)
+{
+    return int(
+        std::count_if(buttons.begin(), buttons.end(), [](auto *b) { return b->isChecked(); }));
+}
+
+QString itemList(const QList<int> &items)
+{
+    QStringList numbers;
+    for (int q : items)
+        numbers << QString::number(q);
+    return numbers.join(QStringLiteral(", "));
+}
+
+QList<int> parseItemList(const QString &text)
+{
+    QList<int> items;
+    if (text.isEmpty())
+        return items;
+    for (const QString &number : text.split(QStringLiteral(", ")))
+        items << number.toInt();
+    return items;
+}
+
+QList<int> blankItems(const Sheet &sheet)
+{
+    QList<int> items;
+    for (int q = 1; q <= QuestionCount; ++q) {
+        if (sheet[q - 1] == NoAnswer)
+            items << q;
+    }
+    return items;
+}
+
+QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
+QString commentary(int q) { return QString::fromStdString(Commentary(q)); }
+
+// Positions of the characters of a box whose format passes `marked`.
+template <typename Predicate>
+QList<int> markedPositions(const RichEditBox *box, Predicate marked)
+{
+    QList<int> positions;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!marked(fragment.charFormat()))
+                continue;
+            for (int i = fragment.position(); i < fragment.position() + fragment.length(); ++i)
+                positions << i;
+        }
+    }
+    return positions;
+}
+
+QList<int> raisedPositions(const RichEditBox *box)
+{
+    return markedPositions(box, [](const QTextCharFormat &f) { return f.baselineOffset() > 0; });
+}
+
+QList<int> boldPositions(const RichEditBox *box)
+{
+    return markedPositions(box,
+                           [](const QTextCharFormat &f) { return f.fontWeight() > QFont::Normal; });
+}
+
+// Every "q." of commentary q with the option digit after it, as positions in ascending order.
+QList<int> referencePositions(int q)
+{
+    const QString text = commentary(q);
+    const QString reference = QString::number(q) + QLatin1Char('.');
+    QList<int> positions;
+    for (auto at = text.indexOf(reference); at != -1; at = text.indexOf(reference, at + 1)) {
+        for (auto i = int(at); i <= int(at + reference.size()); ++i) {
+            if (positions.isEmpty() || i > positions.last())
+                positions << i;
+        }
+    }
+    return positions;
+}
+
+// How many characters the marks raise in each question's stem and commentary.
+int raisedInStem(int q) { return q == 5 ? 1 : 0; }
+int raisedInCommentary(int q) { return q == 5 ? 5 : q == 13 ? 2 : 0; }
+
+// A click where a control is drawn, delivered as the window system delivers one: to the
+// control under the pointer, so that inert controls let it through to what lies behind.
+// (QTest::mouseClick hands the event to the control itself, which no pointer can do.)
+void clickOver(QWidget *widget, QPoint pos)
+{
+    QWidget *window = widget->window();
+    const QPoint inWindow = widget->mapTo(window, pos);
+    QWidget *target = window->childAt(inWindow);
+    if (!target)
+        target = window;
+    const QPoint local = target->mapFrom(window, inWindow);
+    const QPoint global = target->mapToGlobal(local);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier,
+                          QPointingDevice::primaryPointingDevice());
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(target, &event);
+    }
+}
+
+void clickButton(QAbstractButton *button) { clickOver(button, button->rect().center()); }
+
+// A radio button is clicked on its indicator, at its left end.
+void clickRadio(QRadioButton *button)
+{
+    clickOver(button, QPoint(button->height() / 2, button->height() / 2));
+}
+
+// The last actions of the walk, readable from the hang guard's thread.
+class ActionLog
+{
+public:
+    void add(const QString &line)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_lines.push_back(line.toStdString());
+        if (m_lines.size() > LoggedActions)
+            m_lines.pop_front();
+    }
+    std::string text() const
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        std::string text;
+        for (const std::string &line : m_lines)
+            text += "  " + line + "\n";
+        return text;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::deque<std::string> m_lines;
+};
+
+// Aborts with the seed and the action log when no step has run for HangLimit: a window
+// that never closes, or a loop that never returns, would otherwise only meet CTest's timeout.
+class HangGuard
+{
+public:
+    HangGuard(quint32 seed, const ActionLog &log) : m_seed(seed), m_log(log)
+    {
+        m_thread = std::thread([this] { watch(); });
+    }
+    ~HangGuard()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopped = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+    void progress() { m_lastProgress = Clock::now().time_since_epoch().count(); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void watch()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_wake.wait_for(lock, std::chrono::seconds(1), [this] { return m_stopped; })) {
+            const auto idle =
+                Clock::now() - Clock::time_point(Clock::duration(m_lastProgress.load()));
+            if (idle < HangLimit)
+                continue;
+            std::fprintf(stderr, "HANG: no action for %lld s; seed %u; last actions:\n%s",
+                         static_cast<long long>(
+                             std::chrono::duration_cast<std::chrono::seconds>(idle).count()),
+                         m_seed, m_log.text().c_str());
+            std::fflush(stderr);
+            std::abort();
+        }
+    }
+
+    const quint32 m_seed;
+    const ActionLog &m_log;
+    std::atomic<Clock::rep> m_lastProgress{Clock::now().time_since_epoch().count()};
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_stopped = false;
+    std::thread m_thread;
+};
+
+// The random user and its model of the program: which windows are on show, which question
+// each paging window shows, the answer sheet, and what the last action must have done.
+class RandomUser : public QObject
+{
+public:
+    RandomUser(quint32 seed, int budget) : m_random(seed), m_budget(budget), m_guard(seed, m_log)
+    {
+        for (Window window : ModalWindows) {
+            Form *form = formOf(window);
+            connect(form, &Form::showing, this, &RandomUser::schedule);
+            connect(form, &Form::closing, this,
+                    [this, window, form] { m_closings.push_back({window, form->modalResult()}); });
+        }
+    }
+
+    void start() { schedule(); }
+
+    QString failure() const { return m_failure; }
+    QString lastActions() const { return QString::fromStdString(m_log.text()); }
+    int actions() const { return m_actions; }
+    int actionsIn(Window window) const { return m_actionsIn[int(window)]; }
+    int testsStarted() const { return m_testsStarted; }
+
+private:
+    void schedule()
+    {
+        if (m_stepPending || m_ended)
+            return;
+        m_stepPending = true;
+        QTimer::singleShot(0, this, &RandomUser::step);
+    }
+
+    void step()
+    {
+        m_stepPending = false;
+        m_guard.progress();
+        if (m_failure.isEmpty())
+            verify();
+        if (!m_failure.isEmpty()) {
+            unwind();
+            return;
+        }
+        const Window top = topWindow();
+        if (m_actions >= m_budget && top == Window::Main) {
+            endProgram();
+            return;
+        }
+        ++m_actions;
+        ++m_actionsIn[int(top)];
+        m_closings.clear();
+        m_expectedClosings.clear();
+        m_checkedBefore = top == Window::Questionnaire
+                              ? checkedOption(CuestionarioForm->radioButtons())
+                              : NoAnswer;
+        if (m_actions > m_budget)
+            leave(top);
+        else
+            act(top);
+        schedule();
+    }
+
+    // ---- Choosing and performing actions ----
+
+    // The index of a weight, drawn with a probability proportional to it.
+    int pick(const std::vector<int> &weights)
+    {
+        int total = 0;
+        for (int weight : weights)
+            total += weight;
+        int drawn = int(m_random.bounded(total));
+        int index = 0;
+        for (int weight : weights) {
+            if (drawn < weight)
+                return index;
+            drawn -= weight;
+            ++index;
+        }
+        return index - 1;
+    }
+
+    void log(const QString &what)
+    {
+        QString where = QLatin1String(nameOf(topWindow()));
+        if (topWindow() == Window::Questionnaire)
+            where += QStringLiteral(" q%1").arg(CuestionarioForm->CurrentQuestion);
+        else if (topWindow() == Window::Review)
+            where += QStringLiteral(" q%1").arg(RCForm->CurrentQuestion);
+        m_log.add(QStringLiteral("#%1 %2: %3").arg(m_actions).arg(where, what));
+    }
+
+    void press(QAbstractButton *button)
+    {
+        log(QStringLiteral("click %1 \"%2\"").arg(button->objectName(), button->text()));
+        expectPress(button);
+        clickButton(button);
+    }
+
+    void closeBox(Window window)
+    {
+        log(QStringLiteral("close box"));
+        expectCloseBox(window);
+        pressCloseBox(formOf(window));
+    }
+
+    void act(Window top)
+    {
+        switch (top) {
+        case Window::Main: actInMain(); break;
+        case Window::Questionnaire: actInQuestionnaire(); break;
+        case Window::Notice: actInNotice(); break;
+        case Window::Evaluation: actInEvaluation(); break;
+        case Window::Review: actInReview(); break;
+        case Window::Credits: actInCredits(); break;
+        }
+    }
+
+    void actInMain()
+    {
+        const auto &ui = MainForm->ui;
+        switch (pick({8, 1, 1, 1})) {
+        case 0: press(ui.TestButton); break;
+        case 1: press(ui.Button1); break;
+        // Only keys that cannot end the program: Enter or Space on "Salir" would.
+        case 2: key(Window::Main, Qt::Key_Escape); break;
+        default: key(Window::Main, Qt::Key_Tab); break;
+        }
+    }
+
+    void actInQuestionnaire()
+    {
+        const auto &ui = CuestionarioForm->ui;
+        if (m_checkedBefore == NoAnswer && m_random.generateDouble() < m_diligence) {
+            answer();
+            return;
+        }
+        // Users page forward mostly. A thorough one heads for the first unanswered question
+        // and neither submits nor leaves while there is one.
+        const int unanswered = firstUnanswered();
+        const bool heading = m_thorough && unanswered != 0;
+        const bool backward = heading && unanswered < CuestionarioForm->CurrentQuestion;
+        const std::vector<int> weights =
+            heading ? std::vector{1, backward ? 12 : 1, backward ? 1 : 12, 1, 3, 0, 0, 0, 3}
+                    : std::vector{2, 3, 12, 2, 12, 2, 1, 1, 8};
+        switch (pick(weights)) {
+        case 0: press(ui.Button1); break;
+        case 1: press(ui.Button2); break;
+        case 2: press(ui.Button3); break;
+        case 3: press(ui.Button4); break;
+        case 4: answer(); break;
+        case 5: press(ui.Button5); break;
+        case 6: press(ui.Button6); break;
+        case 7: closeBox(Window::Questionnaire); break;
+        default: randomKey(Window::Questionnaire); break;
+        }
+    }
+
+    void actInNotice()
+    {
+        switch (pick({3, 4, 2, 2})) {
+        case 0: press(AvisoForm->ui.Button5); break;
+        case 1: press(AvisoForm->ui.Button6); break;
+        case 2: closeBox(Window::Notice); break;
+        default: randomKey(Window::Notice); break;
+        }
+    }
+
+    void actInEvaluation()
+    {
+        switch (pick({4, 1, 1, 3})) {
+        case 0: press(EvaluacionForm->ui.Button1); break;
+        case 1: press(EvaluacionForm->ui.Button2); break;
+        case 2: closeBox(Window::Evaluation); break;
+        default: randomKey(Window::Evaluation); break;
+        }
+    }
+
+    void actInReview()
+    {
+        const auto &ui = RCForm->ui;
+        switch (pick({4, 4, 4, 4, 3, 1, 1, 4})) {
+        case 0: press(ui.Button1); break;
+        case 1: press(ui.Button2); break;
+        case 2: press(ui.Button3); break;
+        case 3: press(ui.Button4); break;
+        case 4: {
+            // The continuations sit on an inert panel: a click on one changes nothing.
+            QRadioButton *button = RCForm->radioButtons()[m_random.bounded(OptionsPerQuestion)];
+            log(QStringLiteral("click inert %1").arg(button->objectName()));
+            clickRadio(button);
+            break;
+        }
+        case 5: press(ui.Button5); break;
+        case 6: closeBox(Window::Review); break;
+        default: randomKey(Window::Review); break;
+        }
+    }
+
+    void actInCredits()
+    {
+        switch (pick({2, 2, 2})) {
+        case 0: press(CreditosForm->ui.Button5); break;
+        case 1: closeBox(Window::Credits); break;
+        default: randomKey(Window::Credits); break;
+        }
+    }
+
+    // A click on a continuation of the question on show: the correct one as often as the
+    // user of this run knows it, any other one otherwise.
+    void answer()
+    {
+        const int q = CuestionarioForm->CurrentQuestion;
+        const bool knows = m_random.generateDouble() < m_knowledge;
+        const int option =
+            knows ? int(CorrectOptions[q - 1]) : int(m_random.bounded(OptionsPerQuestion)) + 1;
+        QRadioButton *button = CuestionarioForm->radioButtons()[option - 1];
+        log(QStringLiteral("click %1").arg(button->objectName()));
+        expectCheck(button);
+        clickRadio(button);
+    }
+
+    // The first question without an answer, counting the check on show for the question on
+    // show, or 0 when every question has one.
+    int firstUnanswered() const
+    {
+        for (int q = 1; q <= QuestionCount; ++q) {
+            const bool onShow = q == m_questionnaireQuestion;
+            if ((onShow ? m_checkedBefore : m_sheet[q - 1]) == NoAnswer)
+                return q;
+        }
+        return 0;
+    }
+
+    // Once the budget is spent: the quickest way back to the main window.
+    void leave(Window top)
+    {
+        const bool byButton = m_random.bounded(2) == 0;
+        if (!byButton) {
+            closeBox(top);
+            return;
+        }
+        switch (top) {
+        case Window::Questionnaire: press(CuestionarioForm->ui.Button6); break;
+        case Window::Notice: press(AvisoForm->ui.Button5); break;
+        case Window::Evaluation: press(EvaluacionForm->ui.Button2); break;
+        case Window::Review: press(RCForm->ui.Button5); break;
+        case Window::Credits: press(CreditosForm->ui.Button5); break;
+        case Window::Main: break;
+        }
+    }
+
+    void randomKey(Window top)
+    {
+        constexpr Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Space, Qt::Key_Return,
+                                    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Left,
+                                    Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down};
+        key(top, keys[m_random.bounded(int(std::size(keys)))]);
+    }
+
+    // A key sent to the focused control of the window on top. Space on a push button, or
+    // Enter on one, presses it; Space on a continuation checks it; an arrow key on a
+    // continuation may move the check to a neighbour; nothing else changes any state.
+    void key(Window top, Qt::Key key)
+    {
+        Form *form = formOf(top);
+        QWidget *target = form->focusWidget() ? form->focusWidget() : form;
+        log(QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), target->objectName()));
+        const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool arrowKey = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
+                              || key == Qt::Key_Down;
+        auto *button = qobject_cast<QPushButton *>(target);
+        auto *radio = qobject_cast<QRadioButton *>(target);
+        if (button && pressKey)
+            expectPress(button);
+        else if (radio && key == Qt::Key_Space)
+            expectCheck(radio);
+        else if (radio && arrowKey)
+            m_expectedChecked.reset();
+        QTest::keyClick(target, key);
+    }
+
+    void endProgram()
+    {
+        m_ended = true;
+        if (m_random.bounded(2) == 0) {
+            log(QStringLiteral("end the program by \"Salir\""));
+            clickButton(MainForm->ui.Button2);
+        } else {
+            log(QStringLiteral("end the program by the close box"));
+            pressCloseBox(MainForm);
+        }
+    }
+
+    // After a failure: close every window from the top, then leave the event loop. Should
+    // the windows not close, every event loop is left at once.
+    void unwind()
+    {
+        constexpr int MaxUnwindingSteps = 10;
+        const Window top = topWindow();
+        if (top == Window::Main || ++m_unwindingSteps > MaxUnwindingSteps) {
+            m_ended = true;
+            QApplication::exit(1);
+            return;
+        }
+        pressCloseBox(formOf(top));
+        schedule();
+    }
+
+    // ---- The model: what each action must do ----
+
+    void expectPress(QAbstractButton *button)
+    {
+        const auto &main = MainForm->ui;
+        const auto &questionnaire = CuestionarioForm->ui;
+        const auto &notice = AvisoForm->ui;
+        const auto &evaluation = EvaluacionForm->ui;
+        const auto &review = RCForm->ui;
+        const int q = m_questionnaireQuestion;
+        const int r = m_reviewQuestion;
+        if (button == main.TestButton) {
+            // Each run of the test has its own user: how much of the test it knows, and how
+            // readily it answers a question it has not answered yet.
+            m_knowledge = m_random.generateDouble();
+            m_thorough = m_random.bounded(10) == 0;
+            m_diligence = m_thorough ? 1.0 : m_random.generateDouble();
+            ++m_testsStarted;
+            m_sheetValid = true;
+            m_sheet.fill(NoAnswer);
+            m_stack = {Window::Questionnaire};
+            showQuestionnaireQuestion(1);
+        } else if (button == main.Button1) {
+            m_stack = {Window::Credits};
+        } else if (button == questionnaire.Button1) {
+            moveQuestionnaire(1);
+        } else if (button == questionnaire.Button2) {
+            if (q > 1)
+                moveQuestionnaire(q - 1);
+        } else if (button == questionnaire.Button3) {
+            if (q < QuestionCount)
+                moveQuestionnaire(q + 1);
+        } else if (button == questionnaire.Button4) {
+            moveQuestionnaire(QuestionCount);
+        } else if (button == questionnaire.Button5) {
+            storeAnswer();
+            if (blankItems(m_sheet).isEmpty())
+                close({{Window::Questionnaire, Form::OK}}, {Window::Evaluation});
+            else
+                m_stack = {Window::Questionnaire, Window::Notice};
+        } else if (button == questionnaire.Button6) {
+            storeAnswer();
+            close({{Window::Questionnaire, Form::Cancel}}, {});
+        } else if (button == notice.Button5) {
+            close({{Window::Notice, Form::Cancel}}, {Window::Questionnaire});
+        } else if (button == notice.Button6) {
+            close({{Window::Notice, Form::OK}, {Window::Questionnaire, Form::OK}},
+                  {Window::Evaluation});
+        } else if (button == evaluation.Button1) {
+            close({{Window::Evaluation, Form::OK}}, {Window::Review});
+            m_reviewQuestion = 1;
+        } else if (button == evaluation.Button2) {
+            close({{Window::Evaluation, Form::Cancel}}, {});
+        } else if (button == review.Button1) {
+            m_reviewQuestion = 1;
+        } else if (button == review.Button2) {
+            m_reviewQuestion = qMax(1, r - 1);
+        } else if (button == review.Button3) {
+            m_reviewQuestion = qMin(QuestionCount, r + 1);
+        } else if (button == review.Button4) {
+            m_reviewQuestion = QuestionCount;
+        } else if (button == review.Button5) {
+            close({{Window::Review, Form::OK}}, {});
+        } else if (button == CreditosForm->ui.Button5) {
+            close({{Window::Credits, Form::OK}}, {});
+        } else {
+            fail(QStringLiteral("pressed a button the walk does not know: %1")
+                     .arg(button->objectName()));
+        }
+    }
+
+    void expectCloseBox(Window window)
+    {
+        if (window == Window::Questionnaire)
+            storeAnswer();
+        std::vector<Window> below;
+        if (window == Window::Notice)
+            below = {Window::Questionnaire};
+        close({{window, Form::Cancel}}, below);
+    }
+
+    void expectCheck(QRadioButton *button)
+    {
+        const auto buttons = CuestionarioForm->radioButtons();
+        m_expectedChecked =
+            int(std::find(buttons.begin(), buttons.end(), button) - buttons.begin()) + 1;
+    }
+
+    void close(std::vector<Closing> closings, std::vector<Window> stack)
+    {
+        m_expectedClosings = std::move(closings);
+        m_stack = std::move(stack);
+    }
+
+    // The sheet is written only when the question on show is left: with the check on show.
+    void storeAnswer() { m_sheet[m_questionnaireQuestion - 1] = m_checkedBefore; }
+
+    void moveQuestionnaire(int q)
+    {
+        storeAnswer();
+        showQuestionnaireQuestion(q);
+    }
+
+    void showQuestionnaireQuestion(int q)
+    {
+        m_questionnaireQuestion = q;
+        m_expectedChecked = m_sheet[q - 1];
+    }
+
+    // ---- Checks after every action ----
+
+    void fail(const QString &message)
+    {
+        if (m_failure.isEmpty())
+            m_failure = message;
+    }
+
+    template <typename T>
+    void expectEqual(const T &actual, const T &expected, const char *what)
+    {
+        if (!(actual == expected)) {
+            QString a, e;
+            QDebug(&a) << actual;
+            QDebug(&e) << expected;
+            fail(QStringLiteral("%1: %2, expected %3").arg(QLatin1String(what), a, e));
+        }
+    }
+
+    Window topWindow() const
+    {
+        const auto shown = shownWindows();
+        return shown.empty() ? Window::Main : shown.back();
+    }
+
+    static std::vector<Window> shownWindows()
+    {
+        std::vector<Window> shown;
+        for (Window window : ModalWindows) {
+            if (formOf(window)->isVisible())
+                shown.push_back(window);
+        }
+        return shown;
+    }
+
+    void verify()
+    {
+        if (m_closings != m_expectedClosings)
+            fail(QStringLiteral("windows closed with %1, expected %2")
+                     .arg(describe(m_closings), describe(m_expectedClosings)));
+        const auto shown = shownWindows();
+        if (shown.size() > 2)
+            fail(QStringLiteral("more than two modal windows on show: %1").arg(describe(shown)));
+        if (shown != m_stack)
+            fail(QStringLiteral("windows on show %1, expected %2")
+                     .arg(describe(shown), describe(m_stack)));
+        for (Window window : shown) {
+            if (!formOf(window)->isShownModally())
+                fail(QStringLiteral("%1 is on show but not modally")
+                         .arg(QLatin1String(nameOf(window))));
+        }
+        if (!MainForm->isVisible())
+            fail(QStringLiteral("the main window is hidden"));
+        if (m_sheetValid)
+            verifySheet();
+        if (!m_failure.isEmpty())
+            return;
+        for (Window window : shown) {
+            switch (window) {
+            case Window::Questionnaire: verifyQuestionnaire(); break;
+            case Window::Notice: verifyNotice(); break;
+            case Window::Evaluation: verifyEvaluation(); break;
+            case Window::Review: verifyReview(); break;
+            default: break;
+            }
+        }
+    }
+
+    void verifySheet()
+    {
+        for (int q = 1; q <= QuestionCount; ++q) {
+            const int entry = UserAnswers[q - 1];
+            if (entry != NoAnswer && (entry < 1 || entry > OptionsPerQuestion))
+                fail(QStringLiteral("sheet entry %1 holds %2").arg(q).arg(entry));
+        }
+        for (int q = 1; q <= QuestionCount; ++q) {
+            if (UserAnswers[q - 1] != m_sheet[q - 1])
+                fail(QStringLiteral("sheet entry %1 holds %2, expected %3")
+                         .arg(q).arg(UserAnswers[q - 1]).arg(m_sheet[q - 1]));
+        }
+    }
+
+    void verifyQuestionnaire()
+    {
+        const TCuestionarioForm *form = CuestionarioForm;
+        const int q = form->CurrentQuestion;
+        if (q < 1 || q > QuestionCount)
+            fail(QStringLiteral("questionnaire on question %1").arg(q));
+        expectEqual(q, m_questionnaireQuestion, "questionnaire question");
+        expectEqual(form->ui.QuestionsGroupBox->title(), QStringLiteral("Pregunta %1 de 24").arg(q),
+                    "questionnaire caption");
+        const auto buttons = form->radioButtons();
+        if (checkedCount(buttons) > 1)
+            fail(QStringLiteral("more than one continuation checked"));
+        const int checked = checkedOption(buttons);
+        if (m_expectedChecked)
+            expectEqual(checked, *m_expectedChecked, "continuation checked in the questionnaire");
+        else if (m_checkedBefore != NoAnswer && checked == NoAnswer)
+            fail(QStringLiteral("a check was withdrawn"));
+        m_expectedChecked = checked;
+        expectEqual(form->ui.QuestionsRichEdit->wholeText(), stem(q) + QLatin1Char('\n'),
+                    "questionnaire's stem");
+        expectEqual(int(raisedPositions(form->ui.QuestionsRichEdit).size()), raisedInStem(q),
+                    "raised characters in the questionnaire's stem");
+    }
+
+    void verifyNotice()
+    {
+        const QString blanks = itemList(blankItems(m_sheet));
+        if (blanks.isEmpty())
+            fail(QStringLiteral("the notice is on show with no blank item"));
+        expectEqual(QString::fromStdString(BlankItemsText()), blanks, "blank items");
+        expectEqual(AvisoForm->ui.Memo1->toPlainText().split(QLatin1Char('\n')),
+                    QStringList{QStringLiteral("Usted ha dejado sin responder las preguntas:"),
+                                QString(), blanks, QString(),
+                                QStringLiteral("¿Quiere revisar de nuevo sus respuestas?")},
+                    "notice text");
+    }
+
+    void verifyEvaluation()
+    {
+        const auto &ui = EvaluacionForm->ui;
+        expectEqual(ui.RCLabel->text(), QString::number(CountCorrect()), "count label");
+        expectEqual(ui.WrongItemsLabel->text(), QString::fromStdString(WrongItemsText()),
+                    "wrong items label");
+        expectEqual(ui.BlanckLabel->text(), QString::fromStdString(BlankItemsText()),
+                    "blank items label");
+
+        // The three classes the labels show partition the questions as the sheet does.
+        const int correct = ui.RCLabel->text().toInt();
+        const QList<int> wrong = parseItemList(ui.WrongItemsLabel->text());
+        const QList<int> blank = parseItemList(ui.BlanckLabel->text());
+        expectEqual(int(correct + wrong.size() + blank.size()), QuestionCount, "classes' sizes");
+        for (int q = 1; q <= QuestionCount; ++q) {
+            const int answer = m_sheet[q - 1];
+            const bool isBlank = blank.contains(q);
+            const bool isWrong = wrong.contains(q);
+            if (isBlank && isWrong)
+                fail(QStringLiteral("item %1 both wrong and blank").arg(q));
+            if (isBlank != (answer == NoAnswer) ||
+                isWrong != (answer != NoAnswer && answer != CorrectOptions[q - 1]))
+                fail(QStringLiteral("item %1 (answer %2) in the wrong class").arg(q).arg(answer));
+        }
+        const int tenths = (correct * 250 + 3) / 6; // correct * 100 / 24, rounded to tenths
+        expectEqual(ui.RCPercentLabel->text(),
+                    QString::number(tenths / 10) + QLocale().decimalPoint() +
+                        QString::number(tenths % 10) + QLatin1Char('%'),
+                    "percentage label");
+    }
+
+    void verifyReview()
+    {
+        const TRCForm *form = RCForm;
+        const int q = form->CurrentQuestion;
+        if (q < 1 || q > QuestionCount)
+            fail(QStringLiteral("review on question %1").arg(q));
+        expectEqual(q, m_reviewQuestion, "review question");
+        if (!m_failure.isEmpty())
+            return;
+        expectEqual(form->ui.QuestionsGroupBox->title(), QStringLiteral("Pregunta %1 de 24").arg(q),
+                    "review caption");
+        const auto buttons = form->radioButtons();
+        expectEqual(checkedCount(buttons), 1, "continuations checked in the review");
+        expectEqual(checkedOption(buttons), int(CorrectOptions[q - 1]),
+                    "continuation checked in the review");
+        expectEqual(form->ui.QuestionsRichEdit->wholeText(), stem(q) + QLatin1Char('\n'),
+                    "review's stem");
+        expectEqual(form->ui.RCRichEdit->wholeText(), commentary(q) + QLatin1Char('\n'),
+                    "commentary");
+        expectEqual(boldPositions(form->ui.RCRichEdit), referencePositions(q), "bold positions");
+        expectEqual(int(raisedPositions(form->ui.RCRichEdit).size()), raisedInCommentary(q),
+                    "raised characters in the commentary");
+        expectEqual(int(raisedPositions(form->ui.QuestionsRichEdit).size()), raisedInStem(q),
+                    "raised characters in the review's stem");
+        expectEqual(int(boldPositions(form->ui.QuestionsRichEdit).size()), 0,
+                    "bold characters in the stem");
+    }
+
+    QRandomGenerator m_random;
+    const int m_budget;
+    ActionLog m_log;
+    HangGuard m_guard;
+
+    bool m_stepPending = false;
+    bool m_ended = false;
+    int m_unwindingSteps = 0;
+    QString m_failure;
+    int m_actions = 0;
+    int m_actionsIn[WindowCount] = {};
+    int m_testsStarted = 0;
+
+    std::vector<Window> m_stack;
+    std::vector<Closing> m_closings;
+    std::vector<Closing> m_expectedClosings;
+    bool m_sheetValid = false;
+    Sheet m_sheet{};
+    int m_questionnaireQuestion = 1;
+    int m_reviewQuestion = 1;
+    int m_checkedBefore = NoAnswer;
+    double m_knowledge = 0;
+    double m_diligence = 0;
+    bool m_thorough = false;
+    std::optional<int> m_expectedChecked;
+};
+
+} // namespace
+
+class RandomizedInteractionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomUser_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("actions");
+        const int actions = options.actions.value_or(CiActionsPerSeed);
+        if (options.seed) {
+            QTest::addRow("seed %u", *options.seed) << *options.seed << actions;
+            return;
+        }
+        for (quint32 seed : CiSeeds)
+            QTest::addRow("seed %u", seed) << seed << actions;
+    }
+
+    void randomUser()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(int, actions);
+        qInfo("seed %u, %d actions (replay: TELVANOR_SEED=%u TELVANOR_ACTIONS=%d)", seed, actions,
+              seed, actions);
+        ProgramWindows windows;
+        RandomUser user(seed, actions);
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(0, &user, &RandomUser::start);
+        const int exitCode = QApplication::exec();
+        const qint64 elapsed = clock.elapsed();
+
+        const QString replay =
+            QStringLiteral("\nseed %1, last actions:\n%2").arg(seed).arg(user.lastActions());
+        QVERIFY2(user.failure().isEmpty(), qPrintable(user.failure() + replay));
+        // The walk ends at the main window by its "Salir" or its close box, which end the
+        // program; nothing else may end it earlier.
+        QVERIFY2(user.actions() >= actions,
+                 qPrintable(QStringLiteral("the program ended after %1 actions").arg(user.actions())
+                            + replay));
+        QCOMPARE(exitCode, 0);
+        QVERIFY(!MainForm->isVisible());
+        for (Window window : ModalWindows)
+            QVERIFY2(user.actionsIn(window) > 0, nameOf(window));
+        qInfo("seed %u: %d actions in %lld ms, %d tests started", seed, user.actions(), elapsed,
+              user.testsStarted());
+        qInfo("actions in main %d, questionnaire %d, notice %d, evaluation %d, review %d, "
+              "credits %d",
+              user.actionsIn(Window::Main), user.actionsIn(Window::Questionnaire),
+              user.actionsIn(Window::Notice), user.actionsIn(Window::Evaluation),
+              user.actionsIn(Window::Review), user.actionsIn(Window::Credits));
+    }
+};
+
+namespace {
+
+std::optional<long long> number(const QString &text)
+{
+    bool ok = false;
+    const long long value = text.toLongLong(&ok);
+    return ok && value >= 0 ? std::optional(value) : std::nullopt;
+}
+
+// TELVANOR_SEED and TELVANOR_ACTIONS, then --seed=N and --actions=N, which are taken out of
+// the arguments that QtTest reads.
+bool readOptions(QStringList *arguments)
+{
+    const auto set = [](const QString &name, const QString &text) {
+        const auto value = number(text);
+        if (!value)
+            return false;
+        if (name == QLatin1String("seed"))
+            options.seed = quint32(*value);
+        else
+            options.actions = int(*value);
+        return true;
+    };
+    for (const char *name : {"seed", "actions"}) {
+        const QByteArray variable = "TELVANOR_" + QByteArray(name).toUpper();
+        if (qEnvironmentVariableIsSet(variable.constData())
+            && !set(QLatin1String(name), qEnvironmentVariable(variable.constData()))) {
+            std::fprintf(stderr, "%s is not a number\n", variable.constData());
+            return false;
+        }
+    }
+    for (auto it = arguments->begin(); it != arguments->end();) {
+        const QString name = it->section(QLatin1Char('='), 0, 0);
+        if (name != QLatin1String("--seed") && name != QLatin1String("--actions")) {
+            ++it;
+            continue;
+        }
+        if (!set(name.mid(2), it->section(QLatin1Char('='), 1))) {
+            std::fprintf(stderr, "%s needs a number: %s=N\n", qPrintable(name), qPrintable(name));
+            return false;
+        }
+        it = arguments->erase(it);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    QStringList arguments = QApplication::arguments();
+    if (!readOptions(&arguments))
+        return 2;
+    RandomizedInteractionTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, arguments);
+}
+
+#include "tst_randomized.moc"
