@@ -77,10 +77,9 @@ void scaleControls(QWidget *root, int numerator, int denominator)
         if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QRect g = widget->geometry();
-        widget->setGeometry(scaled(g.x(), numerator, denominator),
-                            scaled(g.y(), numerator, denominator),
-                            scaled(g.width(), numerator, denominator),
-                            scaled(g.height(), numerator, denominator));
+        widget->setGeometry(
+            scaled(g.x(), numerator, denominator), scaled(g.y(), numerator, denominator),
+            scaled(g.width(), numerator, denominator), scaled(g.height(), numerator, denominator));
         if (widget->testAttribute(Qt::WA_SetFont)) {
             QFont font = widget->font();
             font.setPixelSize(scaled(font.pixelSize(), numerator, denominator));
@@ -138,7 +137,6 @@ void makeInert(QWidget *panel)
         widget->installEventFilter(blocker);
         if (auto *text = qobject_cast<QTextEdit *>(widget))
             text->setTextInteractionFlags(Qt::NoTextInteraction);
-
     }
 }
 
@@ -155,7 +153,8 @@ QSize controlsExtent(QWidget *root)
 {
     QSize extent;
     for (QWidget *child : root->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        extent = extent.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+        extent =
+            extent.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
     return extent;
 }
 
@@ -211,8 +210,8 @@ Form::Form(QWidget *parent)
 {
     if (!firstForm)
         firstForm = this;
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
@@ -432,8 +431,8 @@ void Form::focusFirstControl()
 {
     QWidget *widget = this;
     while ((widget = widget->nextInFocusChain()) != this) {
-        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this)
-            && widget->isEnabled()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this) &&
+            widget->isEnabled()) {
             widget->setFocus(Qt::TabFocusReason);
             return;
         }

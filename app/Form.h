@@ -69,10 +69,10 @@ protected:
     void loadLayout(Scaling scaling);
 
     // Binds a push button's click handler; it runs after the button set the modal result.
-    template <typename Window>
-    void onClick(QAbstractButton *button, void (Window::*handler)())
+    template <typename Window> void onClick(QAbstractButton *button, void (Window::*handler)())
     {
-        m_clickHandlers.insert(button, [this, handler] { (static_cast<Window *>(this)->*handler)(); });
+        m_clickHandlers.insert(button,
+                               [this, handler] { (static_cast<Window *>(this)->*handler)(); });
     }
 
     void closeEvent(QCloseEvent *event) override;

@@ -8,9 +8,9 @@
 #include <optional>
 
 struct ScreenMetrics {
-    QSize screen;         // the primary screen, task bars included
-    QRect desktop;        // the area that spans all monitors
-    QMargins frame;       // what a window's frame and title bar add around its client area
+    QSize screen;   // the primary screen, task bars included
+    QRect desktop;  // the area that spans all monitors
+    QMargins frame; // what a window's frame and title bar add around its client area
     int pixelsPerInch = 96;
 
     // The metrics of the running system, or the ones a test has put in place.

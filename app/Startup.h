@@ -13,4 +13,5 @@ void DestroyForms();
 
 // A message handler for the time before the application object exists: it turns Qt's
 // failure to open a display into one line on standard error and exit status 1.
-void ReportMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message);
+void ReportMissingDisplay(QtMsgType type, const QMessageLogContext &context,
+                          const QString &message);

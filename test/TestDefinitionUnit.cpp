@@ -28,8 +28,7 @@ int CountCorrect()
 
 namespace {
 
-template <typename Selected>
-std::string itemListText(Selected isSelected)
+template <typename Selected> std::string itemListText(Selected isSelected)
 {
     std::string text;
     for (int question = 1; question <= QuestionCount; ++question) {
@@ -47,9 +46,8 @@ std::string itemListText(Selected isSelected)
 
 std::string WrongItemsText()
 {
-    return itemListText([](std::int32_t answer, std::int32_t key) {
-        return answer != NoAnswer && answer != key;
-    });
+    return itemListText(
+        [](std::int32_t answer, std::int32_t key) { return answer != NoAnswer && answer != key; });
 }
 
 std::string BlankItemsText()

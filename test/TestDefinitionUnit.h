@@ -14,12 +14,14 @@ constexpr int CommentPieceCount = 7;
 // Texts are UTF-8; a length is a number of characters.
 extern const std::array<std::string_view, QuestionCount> QuestionTexts;
 // Continuation k of question q stands at (q - 1) * OptionsPerQuestion + (k - 1).
-extern const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuestion> OptionTexts;
+extern const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuestion>
+    OptionTexts;
 // The number (1 to 4) of the correct continuation of each question.
 extern const std::array<std::int32_t, QuestionCount> CorrectOptions;
 // Piece p of question q's commentary stands at (q - 1) * CommentPieceCount + (p - 1);
 // unused pieces are empty and only follow the used ones.
-extern const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCount> CommentPieces;
+extern const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCount>
+    CommentPieces;
 
 // The commentary of question q (1 to 24): its pieces joined with nothing between them.
 std::string Commentary(int question);

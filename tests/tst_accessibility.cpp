@@ -100,7 +100,8 @@ QString namingFaults(QWidget *window)
         if (name.trimmed().isEmpty())
             faults << describe(iface) + QStringLiteral(" has no name");
         else if (!caption.isEmpty() && name != caption)
-            faults << describe(iface) + QStringLiteral(" is named \"%1\", not \"%2\"").arg(name, caption);
+            faults << describe(iface) +
+                          QStringLiteral(" is named \"%1\", not \"%2\"").arg(name, caption);
     }
     return faults.join(QStringLiteral("; "));
 }
@@ -165,7 +166,9 @@ std::array<std::int32_t, QuestionCount> sheet(int right, int wrong)
     std::array<std::int32_t, QuestionCount> answers{};
     for (int q = 1; q <= QuestionCount; ++q) {
         const int key = CorrectOptions[q - 1];
-        answers[q - 1] = q <= right ? key : q <= right + wrong ? key % OptionsPerQuestion + 1 : NoAnswer;
+        answers[q - 1] = q <= right           ? key
+                         : q <= right + wrong ? key % OptionsPerQuestion + 1
+                                              : NoAnswer;
     }
     return answers;
 }
@@ -196,7 +199,8 @@ private slots:
         QCOMPARE(spokenName(MainForm), QStringLiteral("Telvanor"));
         QCOMPARE(spokenName(MainForm->ui.Memo1), QStringLiteral("Introducción"));
         const QString introduction = readableText(MainForm->ui.Memo1);
-        QVERIFY2(introduction.contains(QStringLiteral("Consta de 24 frases")), qPrintable(introduction));
+        QVERIFY2(introduction.contains(QStringLiteral("Consta de 24 frases")),
+                 qPrintable(introduction));
         QCOMPARE(introduction, MainForm->ui.Memo1->toPlainText());
         verifyReadableButInert(MainForm->ui.Memo1);
 
@@ -240,7 +244,8 @@ private slots:
                 ui.Button3->click();
             QCOMPARE(namingFaults(CuestionarioForm), QString());
             const QString stem = QString::fromUtf8(QuestionTexts[question - 1]);
-            QCOMPARE(spokenName(ui.QuestionsGroupBox), QStringLiteral("Pregunta %1 de 24").arg(question));
+            QCOMPARE(spokenName(ui.QuestionsGroupBox),
+                     QStringLiteral("Pregunta %1 de 24").arg(question));
             QCOMPARE(accessibleOf(ui.QuestionsGroupBox)->text(QAccessible::Description), stem);
             QCOMPARE(spokenName(ui.RadioGroup1), QStringLiteral("Respuestas"));
             verifyContinuations(CuestionarioForm->radioButtons(), question, answer);
@@ -317,7 +322,8 @@ private slots:
         QTEST(spoken.value(1), "wrongItems");
         QTEST(spoken.value(2), "blankItems");
         QTEST(spoken.value(3), "percent");
-        QCOMPARE(spoken.value(4), QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(right));
+        QCOMPARE(spoken.value(4),
+                 QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(right));
         ResetAnswers();
     }
 
@@ -343,7 +349,8 @@ private slots:
             while (RCForm->CurrentQuestion < question)
                 ui.Button3->click();
             QCOMPARE(namingFaults(RCForm), QString());
-            QCOMPARE(spokenName(ui.QuestionsGroupBox), QStringLiteral("Pregunta %1 de 24").arg(question));
+            QCOMPARE(spokenName(ui.QuestionsGroupBox),
+                     QStringLiteral("Pregunta %1 de 24").arg(question));
             QCOMPARE(spokenName(ui.RadioGroup2), QStringLiteral("Respuestas"));
             verifyContinuations(RCForm->radioButtons(), question, CorrectOptions[question - 1]);
             for (QRadioButton *button : RCForm->radioButtons())
@@ -352,7 +359,8 @@ private slots:
             QCOMPARE(firstLineOf(readableText(ui.QuestionsRichEdit)),
                      QString::fromUtf8(QuestionTexts[question - 1]));
             QCOMPARE(spokenName(ui.RCRichEdit), QStringLiteral("Comentario"));
-            QCOMPARE(firstLineOf(readableText(ui.RCRichEdit)), QString::fromStdString(Commentary(question)));
+            QCOMPARE(firstLineOf(readableText(ui.RCRichEdit)),
+                     QString::fromStdString(Commentary(question)));
             verifyReadableButInert(ui.QuestionsRichEdit);
             verifyReadableButInert(ui.RCRichEdit);
         });

@@ -13,10 +13,10 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -24,8 +24,14 @@ namespace {
 enum Answer { Right, Wrong, Blank };
 using Plan = std::array<Answer, QuestionCount>;
 
-int wrongOption(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
-int optionFor(int q, Answer a) { return a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer; }
+int wrongOption(int q)
+{
+    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
+}
+int optionFor(int q, Answer a)
+{
+    return a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer;
+}
 
 std::array<std::int32_t, QuestionCount> sheetOf(const Plan &plan)
 {
@@ -201,7 +207,8 @@ private slots:
                         }
                         int checked = 0;
                         for (int k = 1; k <= OptionsPerQuestion; ++k)
-                            checked += RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
+                            checked +=
+                                RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
                         reviewChecked << checked;
                     }
                     reviewed = true;
@@ -229,7 +236,8 @@ private slots:
         QCOMPARE(secondNotice, firstNotice);
 
         QCOMPARE(figures.count, QStringLiteral("8"));
-        QCOMPARE(figures.porcentage, QStringLiteral("Porcentaje de respuestas correctas (8 de 24) : "));
+        QCOMPARE(figures.porcentage,
+                 QStringLiteral("Porcentaje de respuestas correctas (8 de 24) : "));
         QCOMPARE(figures.percent, QStringLiteral("33.3%"));
         QCOMPARE(figures.wrong, itemsOf(plan, Wrong));
         QCOMPARE(figures.wrong, QStringLiteral("2, 5, 8, 11, 14, 17, 20, 23"));

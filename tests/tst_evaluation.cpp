@@ -14,7 +14,10 @@
 namespace {
 
 // A continuation that is not the correct one.
-int wrongOption(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+int wrongOption(int q)
+{
+    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
+}
 
 // Ascending question numbers joined by ", ".
 QString itemList(const QList<int> &items)
@@ -31,8 +34,8 @@ QString itemList(const QList<int> &items)
 QString expectedPercent(int n, QChar separator)
 {
     const int tenths = (n * 250 + 3) / 6;
-    return QString::number(tenths / 10) + separator + QString::number(tenths % 10)
-           + QLatin1Char('%');
+    return QString::number(tenths / 10) + separator + QString::number(tenths % 10) +
+           QLatin1Char('%');
 }
 
 // A sheet with the given answers: Right, Wrong or Blank for each question.
@@ -44,7 +47,9 @@ struct Sheet {
     {
         for (int q = 1; q <= QuestionCount; ++q) {
             const Answer a = answers[q - 1];
-            UserAnswers[q - 1] = a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer;
+            UserAnswers[q - 1] = a == Right   ? CorrectOptions[q - 1]
+                                 : a == Wrong ? wrongOption(q)
+                                              : NoAnswer;
         }
     }
     int count(Answer kind) const { return int(std::count(answers.begin(), answers.end(), kind)); }
@@ -85,7 +90,10 @@ struct Figures {
     LabelState count, porcentage, percent, wrong, blank;
 };
 
-LabelState stateOf(const QLabel *label) { return {label->text(), label->geometry()}; }
+LabelState stateOf(const QLabel *label)
+{
+    return {label->text(), label->geometry()};
+}
 
 } // namespace
 
@@ -124,7 +132,8 @@ class EvaluationTest : public QObject
     // that is the text's own (within rounding of the label's text measure).
     void verifySizedToText(const QLabel *label, const LabelState &state)
     {
-        const QString where = label->objectName() + QStringLiteral(": \"") + state.text + QLatin1Char('"');
+        const QString where =
+            label->objectName() + QStringLiteral(": \"") + state.text + QLatin1Char('"');
         QCOMPARE(state.geometry.topLeft(), declaredPlaces.value(label));
         QCOMPARE(state.geometry.height(), 18);
         const int advance = QFontMetrics(label->font()).horizontalAdvance(state.text);
@@ -207,8 +216,8 @@ private slots:
             const Figures f = show(sheet);
             const QString row = QStringLiteral("n = %1").arg(n);
             QVERIFY2(f.count.text == QString::number(n), qPrintable(row));
-            QVERIFY2(f.porcentage.text
-                         == QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(n),
+            QVERIFY2(f.porcentage.text ==
+                         QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(n),
                      qPrintable(row + QStringLiteral(": ") + f.porcentage.text));
             QVERIFY2(f.percent.text == expectedPercent(n, separator),
                      qPrintable(row + QStringLiteral(": ") + f.percent.text));
@@ -281,9 +290,12 @@ private slots:
             verifySizedToText(ui().BlanckLabel, f.blank);
             for (const LabelState *list : {&f.wrong, &f.blank}) {
                 if (list->text.isEmpty()) {
-                    const int digit = QFontMetrics(ui().BlanckLabel->font()).horizontalAdvance(QLatin1Char('0'));
-                    QVERIFY2(list->geometry.width() < digit,
-                             qPrintable(QStringLiteral("empty list is %1 wide").arg(list->geometry.width())));
+                    const int digit =
+                        QFontMetrics(ui().BlanckLabel->font()).horizontalAdvance(QLatin1Char('0'));
+                    QVERIFY2(
+                        list->geometry.width() < digit,
+                        qPrintable(
+                            QStringLiteral("empty list is %1 wide").arg(list->geometry.width())));
                 }
             }
             // Labels show their text on one line.
@@ -315,7 +327,8 @@ private slots:
         for (const Figures *f : {&afterWrong, &afterBlank}) {
             QCOMPARE(f->count.text, QStringLiteral("22"));
             QCOMPARE(f->percent.text, QStringLiteral("91.7%"));
-            QCOMPARE(f->porcentage.text, QStringLiteral("Porcentaje de respuestas correctas (22 de 24) : "));
+            QCOMPARE(f->porcentage.text,
+                     QStringLiteral("Porcentaje de respuestas correctas (22 de 24) : "));
             QCOMPARE(f->wrong.text, QStringLiteral("5"));
             QCOMPARE(f->blank.text, QStringLiteral("17"));
             QCOMPARE(f->wrong.geometry, alone.wrong.geometry);

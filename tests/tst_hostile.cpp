@@ -52,12 +52,9 @@ struct Declared {
 
 QList<Declared> declaredWindows()
 {
-    return {{MainForm, QSize(858, 743), false},
-            {CuestionarioForm, QSize(1190, 539), true},
-            {EvaluacionForm, QSize(1310, 356), true},
-            {RCForm, QSize(1303, 816), true},
-            {CreditosForm, QSize(575, 415), true},
-            {AvisoForm, QSize(495, 240), true}};
+    return {{MainForm, QSize(858, 743), false},       {CuestionarioForm, QSize(1190, 539), true},
+            {EvaluacionForm, QSize(1310, 356), true}, {RCForm, QSize(1303, 816), true},
+            {CreditosForm, QSize(575, 415), true},    {AvisoForm, QSize(495, 240), true}};
 }
 
 bool isFittedToScreen(const Form *form)
@@ -80,8 +77,7 @@ void whileShown(Form *form, const std::function<void()> &check)
     form->showModal();
 }
 
-template <typename Control>
-QList<Control *> controlsOf(const Form *form)
+template <typename Control> QList<Control *> controlsOf(const Form *form)
 {
     return form->client()->findChildren<Control *>();
 }
@@ -141,8 +137,9 @@ int neededWidth(const QWidget *control, const QString &text)
     if (qobject_cast<const QPushButton *>(control))
         return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
     if (qobject_cast<const QRadioButton *>(control))
-        return textWidth + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control)
-               + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
+        return textWidth +
+               style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
     return textWidth;
 }
 
@@ -167,8 +164,7 @@ void verifyCaptionsFit(const Form *form)
 }
 
 // Pages through all questions of a questionnaire or review window, checking each one.
-template <typename Window>
-void verifyEveryQuestionFits(Window *form)
+template <typename Window> void verifyEveryQuestionFits(Window *form)
 {
     for (int q = 1; q <= QuestionCount; ++q) {
         QCOMPARE(int(form->CurrentQuestion), q);
@@ -187,7 +183,10 @@ void fillSheet(const std::function<std::int32_t(int)> &answerOf)
         UserAnswers[q - 1] = answerOf(q);
 }
 
-std::int32_t wrongAnswer(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+std::int32_t wrongAnswer(int q)
+{
+    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
+}
 
 } // namespace
 

@@ -35,8 +35,8 @@ QString plannedItems(bool blank)
     QStringList items;
     for (int q = 1; q <= QuestionCount; ++q) {
         const int option = plannedOption(q);
-        const bool listed = blank ? option == NoAnswer
-                                  : option != NoAnswer && option != CorrectOptions[q - 1];
+        const bool listed =
+            blank ? option == NoAnswer : option != NoAnswer && option != CorrectOptions[q - 1];
         if (listed)
             items << QString::number(q);
     }
@@ -90,7 +90,8 @@ public:
             tab(forward);
         if (focus() == target)
             return true;
-        problems << QStringLiteral("Tab does not reach %1 in %2").arg(nameOf(target), target->window()->windowTitle());
+        problems << QStringLiteral("Tab does not reach %1 in %2")
+                        .arg(nameOf(target), target->window()->windowTitle());
         return false;
     }
 
@@ -107,7 +108,8 @@ public:
     void expectFocus(QWidget *expected, const QString &when)
     {
         if (focus() != expected)
-            problems << QStringLiteral("%1: focus on %2, not %3").arg(when, nameOf(focus()), nameOf(expected));
+            problems << QStringLiteral("%1: focus on %2, not %3")
+                            .arg(when, nameOf(focus()), nameOf(expected));
     }
 };
 
@@ -124,10 +126,13 @@ void chooseContinuation(KeyboardUser &user, int q, int option)
     const bool forward = q % 2 == 1;
     for (int presses = 0; presses < 16 && focusedOption() == 0; ++presses)
         user.tab(forward);
-    for (int presses = 0; presses < 8 && focusedOption() != 0 && focusedOption() != option; ++presses)
+    for (int presses = 0; presses < 8 && focusedOption() != 0 && focusedOption() != option;
+         ++presses)
         user.press(focusedOption() < option ? Qt::Key_Down : Qt::Key_Up);
     if (focusedOption() != option) {
-        user.problems << QStringLiteral("question %1: the keys do not reach continuation %2").arg(q).arg(option);
+        user.problems << QStringLiteral("question %1: the keys do not reach continuation %2")
+                             .arg(q)
+                             .arg(option);
         buttons[std::size_t(option - 1)]->click();
         return;
     }
@@ -137,7 +142,9 @@ void chooseContinuation(KeyboardUser &user, int q, int option)
         user.press(down ? Qt::Key_Down : Qt::Key_Up);
         const int changed = focusedOption();
         if (changed == option || changed == 0 || !buttons[std::size_t(changed - 1)]->isChecked())
-            user.problems << QStringLiteral("question %1: an arrow key did not check the next continuation").arg(q);
+            user.problems << QStringLiteral(
+                                 "question %1: an arrow key did not check the next continuation")
+                                 .arg(q);
         user.press(down ? Qt::Key_Up : Qt::Key_Down);
     }
 }
@@ -166,7 +173,8 @@ QStringList tabRound(KeyboardUser &user, bool forward)
     do {
         user.tab(forward);
         QWidget *stop = KeyboardUser::focus();
-        round << (qobject_cast<QRadioButton *>(stop) ? QStringLiteral("continuations") : nameOf(stop));
+        round << (qobject_cast<QRadioButton *>(stop) ? QStringLiteral("continuations")
+                                                     : nameOf(stop));
     } while (KeyboardUser::focus() != start && round.size() < 16);
     return round;
 }
@@ -209,7 +217,9 @@ private slots:
             const auto &ui = CuestionarioForm->ui;
             for (int q = 1; q <= QuestionCount; ++q) {
                 if (ui.QuestionsGroupBox->title() != QStringLiteral("Pregunta %1 de 24").arg(q))
-                    user.problems << QStringLiteral("expected question %1, shown %2").arg(q).arg(ui.QuestionsGroupBox->title());
+                    user.problems << QStringLiteral("expected question %1, shown %2")
+                                         .arg(q)
+                                         .arg(ui.QuestionsGroupBox->title());
                 if (plannedOption(q) != NoAnswer)
                     chooseContinuation(user, q, plannedOption(q));
                 if (q < QuestionCount)
@@ -239,8 +249,8 @@ private slots:
             user.waitUntilActive(EvaluacionForm);
             arrivals << QStringLiteral("evaluation: ") + nameOf(KeyboardUser::focus());
             const auto &ui = EvaluacionForm->ui;
-            figures = QStringList{ui.RCLabel->text(), ui.RCPercentLabel->text(), ui.WrongItemsLabel->text(),
-                                  ui.BlanckLabel->text()}
+            figures = QStringList{ui.RCLabel->text(), ui.RCPercentLabel->text(),
+                                  ui.WrongItemsLabel->text(), ui.BlanckLabel->text()}
                           .join(QStringLiteral(" | "));
             user.pressButton(ui.Button1, Qt::Key_Return);
         });
@@ -286,8 +296,8 @@ private slots:
         QCOMPARE(reviewPages.size(), QuestionCount + 3);
         for (int q = 1; q <= QuestionCount; ++q)
             QCOMPARE(reviewPages[q - 1], reviewStateOf(q));
-        QCOMPARE(reviewPages.mid(QuestionCount), (QStringList{reviewStateOf(23), reviewStateOf(1),
-                                                              reviewStateOf(24)}));
+        QCOMPARE(reviewPages.mid(QuestionCount),
+                 (QStringList{reviewStateOf(23), reviewStateOf(1), reviewStateOf(24)}));
     }
 
     // One round of Tab visits every control a person operates, in the declared order, and
@@ -340,7 +350,8 @@ private slots:
              {"continuations", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6"}},
             {QStringLiteral("Aviso"), {"Button5", "Button6"}},
             {QStringLiteral("Evaluación"), {"Button1", "Button2"}},
-            {QStringLiteral("Respuestas Correctas"), {"Button1", "Button2", "Button3", "Button4", "Button5"}},
+            {QStringLiteral("Respuestas Correctas"),
+             {"Button1", "Button2", "Button3", "Button4", "Button5"}},
         };
         QCOMPARE(rounds.size(), expected.size());
         for (auto it = expected.begin(); it != expected.end(); ++it) {
@@ -363,7 +374,8 @@ private slots:
         QStringList hidden;
         auto visitAll = [&](Form *form) {
             user.waitUntilActive(form);
-            const auto *area = form->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly);
+            const auto *area =
+                form->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly);
             QWidget *start = KeyboardUser::focus();
             for (int presses = 0; presses < 16; ++presses) {
                 user.tab(true);
@@ -390,7 +402,8 @@ private slots:
             visitAll(RCForm);
             user.pressButton(RCForm->ui.Button5, Qt::Key_Return);
         });
-        QVERIFY(CuestionarioForm->outerSize().width() < CuestionarioForm->scrollRange(Qt::Horizontal));
+        QVERIFY(CuestionarioForm->outerSize().width() <
+                CuestionarioForm->scrollRange(Qt::Horizontal));
         QVERIFY(RCForm->outerSize().height() < RCForm->scrollRange(Qt::Vertical));
         CuestionarioForm->showModal();
         RCForm->showModal();

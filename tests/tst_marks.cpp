@@ -21,8 +21,14 @@
 
 namespace {
 
-QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
-QString commentary(int q) { return QString::fromStdString(Commentary(q)); }
+QString stem(int q)
+{
+    return QString::fromUtf8(QuestionTexts[q - 1]);
+}
+QString commentary(int q)
+{
+    return QString::fromStdString(Commentary(q));
+}
 
 // The character format of every character of the box, by position. Block separators are
 // not characters of a fragment, so the positions are those of the box's whole text.
@@ -39,8 +45,14 @@ QList<QTextCharFormat> characterFormats(const RichEditBox *box)
     return formats;
 }
 
-bool isRaised(const QTextCharFormat &format) { return format.baselineOffset() > 0; }
-bool isBold(const QTextCharFormat &format) { return format.fontWeight() > QFont::Normal; }
+bool isRaised(const QTextCharFormat &format)
+{
+    return format.baselineOffset() > 0;
+}
+bool isBold(const QTextCharFormat &format)
+{
+    return format.fontWeight() > QFont::Normal;
+}
 
 // A format without the properties that a mark may set, for checking that nothing else
 // (font, size, colour, vertical alignment) differs between characters.
@@ -109,9 +121,9 @@ void checkMarks(const RichEditBox *box, const QList<int> &raised, const QList<in
         QVERIFY2(format.verticalAlignment() == QTextCharFormat::AlignNormal, qPrintable(at));
         QVERIFY2(withoutMarks(format) == withoutMarks(formats.first()), qPrintable(at));
     }
-    QVERIFY2(!withoutMarks(formats.first()).hasProperty(QTextFormat::FontPixelSize)
-                 && !withoutMarks(formats.first()).hasProperty(QTextFormat::FontPointSize)
-                 && !withoutMarks(formats.first()).hasProperty(QTextFormat::FontSizeAdjustment),
+    QVERIFY2(!withoutMarks(formats.first()).hasProperty(QTextFormat::FontPixelSize) &&
+                 !withoutMarks(formats.first()).hasProperty(QTextFormat::FontPointSize) &&
+                 !withoutMarks(formats.first()).hasProperty(QTextFormat::FontSizeAdjustment),
              where);
     QCOMPARE(actualRaised, raised);
     QCOMPARE(actualBold, bold);
@@ -176,7 +188,7 @@ private slots:
         const int length = int(box.wholeText().size());
         QCOMPARE(box.find(QStringLiteral("MUNDO"), 0, length), 5);
         QCOMPARE(box.find(QStringLiteral("mundo"), 6, length - 6), 12);
-        QCOMPARE(box.find(QStringLiteral("und"), 0, length), 6);   // inside a word
+        QCOMPARE(box.find(QStringLiteral("und"), 0, length), 6); // inside a word
         QCOMPARE(box.find(QStringLiteral("ondo"), 13, length - 13), 21);
         QCOMPARE(box.find(QStringLiteral("planeta"), 0, length), -1);
         // The occurrence must lie wholly inside the range.

@@ -8,13 +8,22 @@
 
 namespace {
 
-QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
+QString stem(int q)
+{
+    return QString::fromUtf8(QuestionTexts[q - 1]);
+}
 QString option(int q, int k)
 {
     return QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]);
 }
-QString piece(int q, int p) { return QString::fromUtf8(CommentPieces[(q - 1) * CommentPieceCount + (p - 1)]); }
-QString commentary(int q) { return QString::fromStdString(Commentary(q)); }
+QString piece(int q, int p)
+{
+    return QString::fromUtf8(CommentPieces[(q - 1) * CommentPieceCount + (p - 1)]);
+}
+QString commentary(int q)
+{
+    return QString::fromStdString(Commentary(q));
+}
 
 QStringList allTexts()
 {
@@ -36,14 +45,14 @@ struct Shape {
 };
 
 const Shape shapes[QuestionCount] = {
-    {{41, 59, 71, 54}, 6, 1331}, {{16, 38, 10, 54}, 5, 869},   {{18, 16, 20, 21}, 3, 592},
+    {{41, 59, 71, 54}, 6, 1331}, {{16, 38, 10, 54}, 5, 869},    {{18, 16, 20, 21}, 3, 592},
     {{27, 25, 51, 50}, 3, 454},  {{53, 58, 122, 111}, 5, 1146}, {{39, 84, 48, 26}, 7, 1635},
-    {{49, 84, 74, 56}, 5, 1003}, {{83, 96, 105, 69}, 5, 1181}, {{72, 99, 82, 65}, 4, 925},
-    {{56, 82, 44, 72}, 3, 595},  {{47, 69, 78, 34}, 5, 1127},  {{78, 76, 81, 92}, 3, 604},
-    {{87, 62, 80, 76}, 3, 503},  {{34, 80, 30, 53}, 4, 847},   {{43, 41, 65, 56}, 5, 1088},
-    {{47, 108, 68, 92}, 3, 527}, {{82, 53, 85, 49}, 3, 616},   {{35, 25, 71, 37}, 3, 559},
-    {{44, 57, 69, 66}, 3, 616},  {{43, 90, 38, 82}, 3, 722},   {{39, 56, 66, 76}, 4, 890},
-    {{87, 98, 87, 73}, 3, 614},  {{88, 80, 83, 114}, 5, 1078}, {{75, 57, 95, 68}, 5, 1157},
+    {{49, 84, 74, 56}, 5, 1003}, {{83, 96, 105, 69}, 5, 1181},  {{72, 99, 82, 65}, 4, 925},
+    {{56, 82, 44, 72}, 3, 595},  {{47, 69, 78, 34}, 5, 1127},   {{78, 76, 81, 92}, 3, 604},
+    {{87, 62, 80, 76}, 3, 503},  {{34, 80, 30, 53}, 4, 847},    {{43, 41, 65, 56}, 5, 1088},
+    {{47, 108, 68, 92}, 3, 527}, {{82, 53, 85, 49}, 3, 616},    {{35, 25, 71, 37}, 3, 559},
+    {{44, 57, 69, 66}, 3, 616},  {{43, 90, 38, 82}, 3, 722},    {{39, 56, 66, 76}, 4, 890},
+    {{87, 98, 87, 73}, 3, 614},  {{88, 80, 83, 114}, 5, 1078},  {{75, 57, 95, 68}, 5, 1157},
 };
 
 // The option references of commentary q, in order of appearance, as option digits.
@@ -77,14 +86,22 @@ private slots:
             {2, "Los números 3, 7 y 19 "},
             {3, "Una persona que camina da un giro de 360 grados respecto a la dirección que "
                 "llevaba; ahora camina"},
-            {4, "La energía éolica"}, {5, "La fórmula E = mc2"},
+            {4, "La energía éolica"},
+            {5, "La fórmula E = mc2"},
             {6, "Para favorecer el bienestar dentro de las construcciones tropicales, debemos"},
-            {7, "La fuerza gravitatoria"}, {8, "Un ensayo clínico a la ciega es"},
+            {7, "La fuerza gravitatoria"},
+            {8, "Un ensayo clínico a la ciega es"},
             {9, "Las diversas especies animales que han poblado el planeta"},
             {11, "Alguien parado sobre la superficie terrestre"},
-            {12, "La tabla periódica de los elementos"}, {13, "La nanociencia"}, {14, "El metanol"},
-            {15, "Los antibióticos"}, {16, "La homeopatía"}, {17, "La vacunación"}, {18, "El dengue"},
-            {20, "El Síndrome de Inmunodeficiencia Adquirida (SIDA)"}, {21, "Las células madre"},
+            {12, "La tabla periódica de los elementos"},
+            {13, "La nanociencia"},
+            {14, "El metanol"},
+            {15, "Los antibióticos"},
+            {16, "La homeopatía"},
+            {17, "La vacunación"},
+            {18, "El dengue"},
+            {20, "El Síndrome de Inmunodeficiencia Adquirida (SIDA)"},
+            {21, "Las células madre"},
             {22, "Los alimentos transgénicos "},
             {23, "La esperanza de vida que se atribuye a un país"},
             {24, "La  inteligencia artificial"}};
@@ -131,7 +148,8 @@ private slots:
         const QString allowed = QStringLiteral("áéíóúñ“”");
         for (const QString &text : allTexts()) {
             for (QChar c : text) {
-                const bool ascii = c.unicode() >= 0x20 && c.unicode() < 0x7f && c != QLatin1Char('&');
+                const bool ascii =
+                    c.unicode() >= 0x20 && c.unicode() < 0x7f && c != QLatin1Char('&');
                 QVERIFY2(ascii || allowed.contains(c), qPrintable(text));
             }
         }
@@ -203,8 +221,8 @@ private slots:
         for (int i = 0; i < QuestionCount * CommentPieceCount; ++i)
             QVERIFY(characterCount(CommentPieces[i]) <= 255);
         for (const QString &text : allTexts()) {
-            QVERIFY(!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n'))
-                    && !text.contains(QLatin1Char('\r')));
+            QVERIFY(!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n')) &&
+                    !text.contains(QLatin1Char('\r')));
         }
     }
 

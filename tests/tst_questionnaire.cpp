@@ -25,9 +25,15 @@ const QString NoticeLastLine = QStringLiteral("¿Quiere revisar de nuevo sus res
 const QString AllQuestions = QStringLiteral(
     "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");
 
-Ui::TCuestionarioForm &ui() { return CuestionarioForm->ui; }
+Ui::TCuestionarioForm &ui()
+{
+    return CuestionarioForm->ui;
+}
 
-QRadioButton *radio(int k) { return CuestionarioForm->radioButtons()[std::size_t(k - 1)]; }
+QRadioButton *radio(int k)
+{
+    return CuestionarioForm->radioButtons()[std::size_t(k - 1)];
+}
 
 QList<int> checkedOptions()
 {
@@ -100,8 +106,8 @@ private:
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             lines << block.text();
         m_lines << lines;
-        m_questionnaireBelow
-            << (CuestionarioForm->isVisible() && CuestionarioForm->isShownModally());
+        m_questionnaireBelow << (CuestionarioForm->isVisible() &&
+                                 CuestionarioForm->isShownModally());
         const QTextBlock third = document->findBlockByNumber(2);
         if (third.isValid())
             document->documentLayout()->blockBoundingRect(third); // lays the block out
@@ -180,11 +186,13 @@ private slots:
         const int result = runQuestionnaire([] {
             for (int q = 1; q <= QuestionCount; ++q) {
                 expectShown(q, NoAnswer);
-                QVERIFY2(ui().QuestionsRichEdit->verticalScrollBar()->value() == 0,
-                         qPrintable(QStringLiteral("question %1 scrolled by %2").arg(q).arg(
-                             ui().QuestionsRichEdit->verticalScrollBar()->value())));
-                QVERIFY(ui().QuestionsRichEdit->document()->size().height()
-                        <= ui().QuestionsRichEdit->viewport()->height());
+                QVERIFY2(
+                    ui().QuestionsRichEdit->verticalScrollBar()->value() == 0,
+                    qPrintable(QStringLiteral("question %1 scrolled by %2")
+                                   .arg(q)
+                                   .arg(ui().QuestionsRichEdit->verticalScrollBar()->value())));
+                QVERIFY(ui().QuestionsRichEdit->document()->size().height() <=
+                        ui().QuestionsRichEdit->viewport()->height());
                 if (QTest::currentTestFailed())
                     return;
                 ui().Button3->click();

@@ -66,20 +66,26 @@ constexpr int WindowCount = 6;
 
 const char *nameOf(Window window)
 {
-    constexpr const char *names[] = {"main", "questionnaire", "notice", "evaluation", "review",
-                                     "credits"};
+    constexpr const char *names[] = {"main",       "questionnaire", "notice",
+                                     "evaluation", "review",        "credits"};
     return names[int(window)];
 }
 
 Form *formOf(Window window)
 {
     switch (window) {
-    case Window::Main: return MainForm;
-    case Window::Questionnaire: return CuestionarioForm;
-    case Window::Notice: return AvisoForm;
-    case Window::Evaluation: return EvaluacionForm;
-    case Window::Review: return RCForm;
-    case Window::Credits: return CreditosForm;
+    case Window::Main:
+        return MainForm;
+    case Window::Questionnaire:
+        return CuestionarioForm;
+    case Window::Notice:
+        return AvisoForm;
+    case Window::Evaluation:
+        return EvaluacionForm;
+    case Window::Review:
+        return RCForm;
+    case Window::Credits:
+        return CreditosForm;
     }
     return nullptr;
 }
@@ -157,12 +163,17 @@ QList<int> blankItems(const Sheet &sheet)
     return items;
 }
 
-QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
-QString commentary(int q) { return QString::fromStdString(Commentary(q)); }
+QString stem(int q)
+{
+    return QString::fromUtf8(QuestionTexts[q - 1]);
+}
+QString commentary(int q)
+{
+    return QString::fromStdString(Commentary(q));
+}
 
 // Positions of the characters of a box whose format passes `marked`.
-template <typename Predicate>
-QList<int> markedPositions(const RichEditBox *box, Predicate marked)
+template <typename Predicate> QList<int> markedPositions(const RichEditBox *box, Predicate marked)
 {
     QList<int> positions;
     for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
@@ -204,8 +215,14 @@ QList<int> referencePositions(int q)
 }
 
 // How many characters the marks raise in each question's stem and commentary.
-int raisedInStem(int q) { return q == 5 ? 1 : 0; }
-int raisedInCommentary(int q) { return q == 5 ? 5 : q == 13 ? 2 : 0; }
+int raisedInStem(int q)
+{
+    return q == 5 ? 1 : 0;
+}
+int raisedInCommentary(int q)
+{
+    return q == 5 ? 5 : q == 13 ? 2 : 0;
+}
 
 // A click where a control is drawn, delivered as the window system delivers one: to the
 // control under the pointer, so that inert controls let it through to what lies behind.
@@ -229,7 +246,10 @@ void clickOver(QWidget *widget, QPoint pos)
     }
 }
 
-void clickButton(QAbstractButton *button) { clickOver(button, button->rect().center()); }
+void clickButton(QAbstractButton *button)
+{
+    clickOver(button, button->rect().center());
+}
 
 // A radio button is clicked on its indicator, at its left end.
 void clickRadio(QRadioButton *button)
@@ -321,8 +341,9 @@ public:
         for (Window window : ModalWindows) {
             Form *form = formOf(window);
             connect(form, &Form::showing, this, &RandomUser::schedule);
-            connect(form, &Form::closing, this,
-                    [this, window, form] { m_closings.push_back({window, form->modalResult()}); });
+            connect(form, &Form::closing, this, [this, window, form] {
+                m_closings.push_back({window, form->modalResult()});
+            });
         }
     }
 
@@ -418,12 +439,24 @@ private:
     void act(Window top)
     {
         switch (top) {
-        case Window::Main: actInMain(); break;
-        case Window::Questionnaire: actInQuestionnaire(); break;
-        case Window::Notice: actInNotice(); break;
-        case Window::Evaluation: actInEvaluation(); break;
-        case Window::Review: actInReview(); break;
-        case Window::Credits: actInCredits(); break;
+        case Window::Main:
+            actInMain();
+            break;
+        case Window::Questionnaire:
+            actInQuestionnaire();
+            break;
+        case Window::Notice:
+            actInNotice();
+            break;
+        case Window::Evaluation:
+            actInEvaluation();
+            break;
+        case Window::Review:
+            actInReview();
+            break;
+        case Window::Credits:
+            actInCredits();
+            break;
         }
     }
 
@@ -431,11 +464,19 @@ private:
     {
         const auto &ui = MainForm->ui;
         switch (pick({8, 1, 1, 1})) {
-        case 0: press(ui.TestButton); break;
-        case 1: press(ui.Button1); break;
+        case 0:
+            press(ui.TestButton);
+            break;
+        case 1:
+            press(ui.Button1);
+            break;
         // Only keys that cannot end the program: Enter or Space on "Salir" would.
-        case 2: key(Window::Main, Qt::Key_Escape); break;
-        default: key(Window::Main, Qt::Key_Tab); break;
+        case 2:
+            key(Window::Main, Qt::Key_Escape);
+            break;
+        default:
+            key(Window::Main, Qt::Key_Tab);
+            break;
         }
     }
 
@@ -455,35 +496,69 @@ private:
             heading ? std::vector{1, backward ? 12 : 1, backward ? 1 : 12, 1, 3, 0, 0, 0, 3}
                     : std::vector{2, 3, 12, 2, 12, 2, 1, 1, 8};
         switch (pick(weights)) {
-        case 0: press(ui.Button1); break;
-        case 1: press(ui.Button2); break;
-        case 2: press(ui.Button3); break;
-        case 3: press(ui.Button4); break;
-        case 4: answer(); break;
-        case 5: press(ui.Button5); break;
-        case 6: press(ui.Button6); break;
-        case 7: closeBox(Window::Questionnaire); break;
-        default: randomKey(Window::Questionnaire); break;
+        case 0:
+            press(ui.Button1);
+            break;
+        case 1:
+            press(ui.Button2);
+            break;
+        case 2:
+            press(ui.Button3);
+            break;
+        case 3:
+            press(ui.Button4);
+            break;
+        case 4:
+            answer();
+            break;
+        case 5:
+            press(ui.Button5);
+            break;
+        case 6:
+            press(ui.Button6);
+            break;
+        case 7:
+            closeBox(Window::Questionnaire);
+            break;
+        default:
+            randomKey(Window::Questionnaire);
+            break;
         }
     }
 
     void actInNotice()
     {
         switch (pick({3, 4, 2, 2})) {
-        case 0: press(AvisoForm->ui.Button5); break;
-        case 1: press(AvisoForm->ui.Button6); break;
-        case 2: closeBox(Window::Notice); break;
-        default: randomKey(Window::Notice); break;
+        case 0:
+            press(AvisoForm->ui.Button5);
+            break;
+        case 1:
+            press(AvisoForm->ui.Button6);
+            break;
+        case 2:
+            closeBox(Window::Notice);
+            break;
+        default:
+            randomKey(Window::Notice);
+            break;
         }
     }
 
     void actInEvaluation()
     {
         switch (pick({4, 1, 1, 3})) {
-        case 0: press(EvaluacionForm->ui.Button1); break;
-        case 1: press(EvaluacionForm->ui.Button2); break;
-        case 2: closeBox(Window::Evaluation); break;
-        default: randomKey(Window::Evaluation); break;
+        case 0:
+            press(EvaluacionForm->ui.Button1);
+            break;
+        case 1:
+            press(EvaluacionForm->ui.Button2);
+            break;
+        case 2:
+            closeBox(Window::Evaluation);
+            break;
+        default:
+            randomKey(Window::Evaluation);
+            break;
         }
     }
 
@@ -491,10 +566,18 @@ private:
     {
         const auto &ui = RCForm->ui;
         switch (pick({4, 4, 4, 4, 3, 1, 1, 4})) {
-        case 0: press(ui.Button1); break;
-        case 1: press(ui.Button2); break;
-        case 2: press(ui.Button3); break;
-        case 3: press(ui.Button4); break;
+        case 0:
+            press(ui.Button1);
+            break;
+        case 1:
+            press(ui.Button2);
+            break;
+        case 2:
+            press(ui.Button3);
+            break;
+        case 3:
+            press(ui.Button4);
+            break;
         case 4: {
             // The continuations sit on an inert panel: a click on one changes nothing.
             QRadioButton *button = RCForm->radioButtons()[m_random.bounded(OptionsPerQuestion)];
@@ -502,18 +585,30 @@ private:
             clickRadio(button);
             break;
         }
-        case 5: press(ui.Button5); break;
-        case 6: closeBox(Window::Review); break;
-        default: randomKey(Window::Review); break;
+        case 5:
+            press(ui.Button5);
+            break;
+        case 6:
+            closeBox(Window::Review);
+            break;
+        default:
+            randomKey(Window::Review);
+            break;
         }
     }
 
     void actInCredits()
     {
         switch (pick({2, 2, 2})) {
-        case 0: press(CreditosForm->ui.Button5); break;
-        case 1: closeBox(Window::Credits); break;
-        default: randomKey(Window::Credits); break;
+        case 0:
+            press(CreditosForm->ui.Button5);
+            break;
+        case 1:
+            closeBox(Window::Credits);
+            break;
+        default:
+            randomKey(Window::Credits);
+            break;
         }
     }
 
@@ -552,20 +647,31 @@ private:
             return;
         }
         switch (top) {
-        case Window::Questionnaire: press(CuestionarioForm->ui.Button6); break;
-        case Window::Notice: press(AvisoForm->ui.Button5); break;
-        case Window::Evaluation: press(EvaluacionForm->ui.Button2); break;
-        case Window::Review: press(RCForm->ui.Button5); break;
-        case Window::Credits: press(CreditosForm->ui.Button5); break;
-        case Window::Main: break;
+        case Window::Questionnaire:
+            press(CuestionarioForm->ui.Button6);
+            break;
+        case Window::Notice:
+            press(AvisoForm->ui.Button5);
+            break;
+        case Window::Evaluation:
+            press(EvaluacionForm->ui.Button2);
+            break;
+        case Window::Review:
+            press(RCForm->ui.Button5);
+            break;
+        case Window::Credits:
+            press(CreditosForm->ui.Button5);
+            break;
+        case Window::Main:
+            break;
         }
     }
 
     void randomKey(Window top)
     {
-        constexpr Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Space, Qt::Key_Return,
-                                    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Left,
-                                    Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down};
+        constexpr Qt::Key keys[] = {Qt::Key_Tab,   Qt::Key_Space,  Qt::Key_Return,
+                                    Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Left,
+                                    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down};
         key(top, keys[m_random.bounded(int(std::size(keys)))]);
     }
 
@@ -578,8 +684,8 @@ private:
         QWidget *target = form->focusWidget() ? form->focusWidget() : form;
         log(QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), target->objectName()));
         const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-        const bool arrowKey = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
-                              || key == Qt::Key_Down;
+        const bool arrowKey =
+            key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
         auto *button = qobject_cast<QPushButton *>(target);
         auto *radio = qobject_cast<QRadioButton *>(target);
         if (button && pressKey)
@@ -735,8 +841,7 @@ private:
             m_failure = message;
     }
 
-    template <typename T>
-    void expectEqual(const T &actual, const T &expected, const char *what)
+    template <typename T> void expectEqual(const T &actual, const T &expected, const char *what)
     {
         if (!(actual == expected)) {
             QString a, e;
@@ -786,11 +891,20 @@ private:
             return;
         for (Window window : shown) {
             switch (window) {
-            case Window::Questionnaire: verifyQuestionnaire(); break;
-            case Window::Notice: verifyNotice(); break;
-            case Window::Evaluation: verifyEvaluation(); break;
-            case Window::Review: verifyReview(); break;
-            default: break;
+            case Window::Questionnaire:
+                verifyQuestionnaire();
+                break;
+            case Window::Notice:
+                verifyNotice();
+                break;
+            case Window::Evaluation:
+                verifyEvaluation();
+                break;
+            case Window::Review:
+                verifyReview();
+                break;
+            default:
+                break;
             }
         }
     }
@@ -805,7 +919,9 @@ private:
         for (int q = 1; q <= QuestionCount; ++q) {
             if (UserAnswers[q - 1] != m_sheet[q - 1])
                 fail(QStringLiteral("sheet entry %1 holds %2, expected %3")
-                         .arg(q).arg(UserAnswers[q - 1]).arg(m_sheet[q - 1]));
+                         .arg(q)
+                         .arg(UserAnswers[q - 1])
+                         .arg(m_sheet[q - 1]));
         }
     }
 
@@ -971,9 +1087,10 @@ private slots:
         QVERIFY2(user.failure().isEmpty(), qPrintable(user.failure() + replay));
         // The walk ends at the main window by its "Salir" or its close box, which end the
         // program; nothing else may end it earlier.
-        QVERIFY2(user.actions() >= actions,
-                 qPrintable(QStringLiteral("the program ended after %1 actions").arg(user.actions())
-                            + replay));
+        QVERIFY2(
+            user.actions() >= actions,
+            qPrintable(QStringLiteral("the program ended after %1 actions").arg(user.actions()) +
+                       replay));
         QCOMPARE(exitCode, 0);
         QVERIFY(!MainForm->isVisible());
         for (Window window : ModalWindows)
@@ -1013,8 +1130,8 @@ bool readOptions(QStringList *arguments)
     };
     for (const char *name : {"seed", "actions"}) {
         const QByteArray variable = "TELVANOR_" + QByteArray(name).toUpper();
-        if (qEnvironmentVariableIsSet(variable.constData())
-            && !set(QLatin1String(name), qEnvironmentVariable(variable.constData()))) {
+        if (qEnvironmentVariableIsSet(variable.constData()) &&
+            !set(QLatin1String(name), qEnvironmentVariable(variable.constData()))) {
             std::fprintf(stderr, "%s is not a number\n", variable.constData());
             return false;
         }

@@ -13,7 +13,10 @@
 
 namespace {
 
-QString stem(int q) { return QString::fromUtf8(QuestionTexts[q - 1]); }
+QString stem(int q)
+{
+    return QString::fromUtf8(QuestionTexts[q - 1]);
+}
 QString option(int q, int k)
 {
     return QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]);
@@ -36,9 +39,9 @@ struct Shown {
 
     bool operator==(const Shown &other) const
     {
-        return current == other.current && title == other.title && stem == other.stem
-               && commentary == other.commentary && captions == other.captions
-               && checked == other.checked;
+        return current == other.current && title == other.title && stem == other.stem &&
+               commentary == other.commentary && captions == other.captions &&
+               checked == other.checked;
     }
 };
 
@@ -83,11 +86,16 @@ QString describe(const Shown &s)
 #define VERIFY_SHOWS(q)                                                                            \
     do {                                                                                           \
         const Shown actual = shown();                                                              \
-        QVERIFY2(actual == expected(q),                                                            \
-                 qPrintable(QStringLiteral("expected question %1, shows %2").arg(q).arg(describe(actual)))); \
+        QVERIFY2(                                                                                  \
+            actual == expected(q),                                                                 \
+            qPrintable(                                                                            \
+                QStringLiteral("expected question %1, shows %2").arg(q).arg(describe(actual))));   \
     } while (false)
 
-int wrongOption(int q) { return CorrectOptions[q - 1] % OptionsPerQuestion + 1; }
+int wrongOption(int q)
+{
+    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
+}
 
 // The darkest pixel of a widget as drawn: black text shows as (nearly) black pixels,
 // greyed-out text would not.
@@ -150,7 +158,8 @@ private slots:
         const QList<QWidget *> buttons = {ui().Button1, ui().Button2, ui().Button3, ui().Button4,
                                           ui().Button5};
         for (QWidget *widget : tabbedTo)
-            QVERIFY2(buttons.contains(widget), qPrintable(widget ? widget->objectName() : QString()));
+            QVERIFY2(buttons.contains(widget),
+                     qPrintable(widget ? widget->objectName() : QString()));
         // Tab moved on through all five buttons.
         QCOMPARE(QSet<QWidget *>(tabbedTo.begin(), tabbedTo.end()).size(), 5);
     }

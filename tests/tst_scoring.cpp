@@ -25,7 +25,8 @@ int wrongOption(int question)
 std::set<int> numbersIn(const std::string &list)
 {
     std::set<int> numbers;
-    const QStringList items = QString::fromStdString(list).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    const QStringList items =
+        QString::fromStdString(list).split(QStringLiteral(", "), Qt::SkipEmptyParts);
     for (const QString &item : items)
         numbers.insert(item.toInt());
     return numbers;

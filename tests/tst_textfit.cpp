@@ -11,7 +11,6 @@
 #include "TestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -19,16 +18,17 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTextLayout>
 
 namespace {
 
 // How a text box's content stands in its viewport.
 struct Extent {
-    int top = 0;        // top of the first line, viewport coordinates
-    int bottom = 0;     // bottom of the last line that holds text
-    int right = 0;      // right end of the widest line, trailing blanks left out
-    int lines = 0;      // lines of text, wrapped lines counted
+    int top = 0;    // top of the first line, viewport coordinates
+    int bottom = 0; // bottom of the last line that holds text
+    int right = 0;  // right end of the widest line, trailing blanks left out
+    int lines = 0;  // lines of text, wrapped lines counted
     int viewportWidth = 0;
     int viewportHeight = 0;
     int scrollMaximum = 0;
@@ -55,8 +55,7 @@ struct Extent {
 
 // Measures through the box's own caret rectangles, which account for its margins, its
 // scroll offset and the formats in the text (bold references, raised exponents).
-template <typename Box>
-Extent measure(Box *box)
+template <typename Box> Extent measure(Box *box)
 {
     Extent e;
     e.viewportWidth = box->viewport()->width();
@@ -98,9 +97,9 @@ int neededWidth(const QRadioButton *button)
     QStyleOptionButton option;
     option.initFrom(button);
     const QStyle *style = button->style();
-    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button)
-           + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button)
-           + QFontMetrics(button->font()).horizontalAdvance(button->text());
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button) +
+           QFontMetrics(button->font()).horizontalAdvance(button->text());
 }
 
 QString fontOf(const QWidget *widget)
@@ -118,8 +117,7 @@ class TextFitTest : public QObject
     std::unique_ptr<ProgramWindows> windows;
 
     // Walks a window from question 1 to 24 with "Siguiente" and checks what it shows of each.
-    template <typename Window>
-    void verifyEveryQuestion(Window *window, bool withCommentary)
+    template <typename Window> void verifyEveryQuestion(Window *window, bool withCommentary)
     {
         QStringList failures;
         QString widestStem, tallestCommentary;
@@ -128,18 +126,19 @@ class TextFitTest : public QObject
             for (int q = 1; q <= QuestionCount; ++q) {
                 if (q > 1)
                     window->ui.Button3->click();
-                const QString where = QStringLiteral("%1, question %2: ").arg(window->windowTitle()).arg(q);
+                const QString where =
+                    QStringLiteral("%1, question %2: ").arg(window->windowTitle()).arg(q);
                 const Extent stem = measure(window->ui.QuestionsRichEdit);
                 if (!stem.fits())
                     failures << where + QStringLiteral("stem: ") + stem.describe();
                 for (QRadioButton *button : window->radioButtons()) {
                     const int needed = neededWidth(button);
                     if (needed > button->width()) {
-                        failures << where + button->objectName()
-                                        + QStringLiteral(" needs %1 of %2 pixels (%3)")
-                                              .arg(needed)
-                                              .arg(button->width())
-                                              .arg(fontOf(button));
+                        failures << where + button->objectName() +
+                                        QStringLiteral(" needs %1 of %2 pixels (%3)")
+                                            .arg(needed)
+                                            .arg(button->width())
+                                            .arg(fontOf(button));
                     }
                 }
                 if (withCommentary) {
@@ -168,9 +167,10 @@ class TextFitTest : public QObject
         const Extent e = measure(memo);
         QVERIFY2(e.lines > 0, qPrintable(name));
         const QSizeF laidOut(memo->document()->idealWidth(), memo->document()->size().height());
-        const QString description = name + QStringLiteral(": ") + e.describe()
-                                    + QStringLiteral(", document %1 x %2 (").arg(laidOut.width()).arg(laidOut.height())
-                                    + fontOf(memo) + QLatin1Char(')');
+        const QString description =
+            name + QStringLiteral(": ") + e.describe() +
+            QStringLiteral(", document %1 x %2 (").arg(laidOut.width()).arg(laidOut.height()) +
+            fontOf(memo) + QLatin1Char(')');
         QVERIFY2(laidOut.width() <= e.viewportWidth && laidOut.height() <= e.viewportHeight,
                  qPrintable(description));
         QVERIFY2(e.scrollMaximum == 0 && e.scrollValue == 0, qPrintable(description));

@@ -60,7 +60,8 @@ void TRCForm::RaiseFormulaExponents()
         int offset;
         int count;
     };
-    static constexpr Exponent exponents[] = {{"mc2", 2, 1}, {"c2,", 1, 1}, {"108", 2, 1}, {"1013", 2, 2}};
+    static constexpr Exponent exponents[] = {
+        {"mc2", 2, 1}, {"c2,", 1, 1}, {"108", 2, 1}, {"1013", 2, 2}};
     for (const Exponent &exponent : exponents) {
         RaiseInWholeText(ui.RCRichEdit, QString::fromLatin1(exponent.snippet), exponent.offset,
                          exponent.count);
