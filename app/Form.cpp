@@ -226,7 +226,11 @@ void Form::scrollToFocus(QWidget *, QWidget *focused)
         m_scrollArea->showStartOf(focused);
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    // Destroying the controls moves the focus; by then this is no longer a Form to tell.
+    disconnect(qApp, &QApplication::focusChanged, this, &Form::scrollToFocus);
+}
 
 Form *Form::mainForm()
 {
