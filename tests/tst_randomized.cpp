@@ -40,6 +40,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -460,24 +461,38 @@ private:
         }
     }
 
+    // One weighted choice among the actions a window offers.
+    struct Choice {
+        int weight;
+        std::function<void()> action;
+    };
+
+    void choose(const std::vector<Choice> &choices)
+    {
+        std::vector<int> weights;
+        for (const Choice &choice : choices)
+            weights.push_back(choice.weight);
+        choices[std::size_t(pick(weights))].action();
+    }
+
+    // The four navigation buttons of the questionnaire or the review, with their weights.
+    std::vector<Choice> navigation(const std::array<QPushButton *, 4> &buttons,
+                                   const std::array<int, 4> &weights)
+    {
+        std::vector<Choice> choices;
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            choices.push_back({weights[i], [this, button = buttons[i]] { press(button); }});
+        return choices;
+    }
+
     void actInMain()
     {
         const auto &ui = MainForm->ui;
-        switch (pick({8, 1, 1, 1})) {
-        case 0:
-            press(ui.TestButton);
-            break;
-        case 1:
-            press(ui.Button1);
-            break;
         // Only keys that cannot end the program: Enter or Space on "Salir" would.
-        case 2:
-            key(Window::Main, Qt::Key_Escape);
-            break;
-        default:
-            key(Window::Main, Qt::Key_Tab);
-            break;
-        }
+        choose({{8, [&] { press(ui.TestButton); }},
+                {1, [&] { press(ui.Button1); }},
+                {1, [&] { key(Window::Main, Qt::Key_Escape); }},
+                {1, [&] { key(Window::Main, Qt::Key_Tab); }}});
     }
 
     void actInQuestionnaire()
@@ -492,124 +507,58 @@ private:
         const int unanswered = firstUnanswered();
         const bool heading = m_thorough && unanswered != 0;
         const bool backward = heading && unanswered < CuestionarioForm->CurrentQuestion;
-        const std::vector<int> weights =
-            heading ? std::vector{1, backward ? 12 : 1, backward ? 1 : 12, 1, 3, 0, 0, 0, 3}
-                    : std::vector{2, 3, 12, 2, 12, 2, 1, 1, 8};
-        switch (pick(weights)) {
-        case 0:
-            press(ui.Button1);
-            break;
-        case 1:
-            press(ui.Button2);
-            break;
-        case 2:
-            press(ui.Button3);
-            break;
-        case 3:
-            press(ui.Button4);
-            break;
-        case 4:
-            answer();
-            break;
-        case 5:
-            press(ui.Button5);
-            break;
-        case 6:
-            press(ui.Button6);
-            break;
-        case 7:
-            closeBox(Window::Questionnaire);
-            break;
-        default:
-            randomKey(Window::Questionnaire);
-            break;
-        }
+        const std::array<int, 9> weights =
+            heading ? std::array{1, backward ? 12 : 1, backward ? 1 : 12, 1, 3, 0, 0, 0, 3}
+                    : std::array{2, 3, 12, 2, 12, 2, 1, 1, 8};
+        std::vector<Choice> choices = navigation({ui.Button1, ui.Button2, ui.Button3, ui.Button4},
+                                                 {weights[0], weights[1], weights[2], weights[3]});
+        choices.push_back({weights[4], [&] { answer(); }});
+        choices.push_back({weights[5], [&] { press(ui.Button5); }});
+        choices.push_back({weights[6], [&] { press(ui.Button6); }});
+        choices.push_back({weights[7], [&] { closeBox(Window::Questionnaire); }});
+        choices.push_back({weights[8], [&] { randomKey(Window::Questionnaire); }});
+        choose(choices);
     }
 
     void actInNotice()
     {
-        switch (pick({3, 4, 2, 2})) {
-        case 0:
-            press(AvisoForm->ui.Button5);
-            break;
-        case 1:
-            press(AvisoForm->ui.Button6);
-            break;
-        case 2:
-            closeBox(Window::Notice);
-            break;
-        default:
-            randomKey(Window::Notice);
-            break;
-        }
+        choose({{3, [&] { press(AvisoForm->ui.Button5); }},
+                {4, [&] { press(AvisoForm->ui.Button6); }},
+                {2, [&] { closeBox(Window::Notice); }},
+                {2, [&] { randomKey(Window::Notice); }}});
     }
 
     void actInEvaluation()
     {
-        switch (pick({4, 1, 1, 3})) {
-        case 0:
-            press(EvaluacionForm->ui.Button1);
-            break;
-        case 1:
-            press(EvaluacionForm->ui.Button2);
-            break;
-        case 2:
-            closeBox(Window::Evaluation);
-            break;
-        default:
-            randomKey(Window::Evaluation);
-            break;
-        }
+        choose({{4, [&] { press(EvaluacionForm->ui.Button1); }},
+                {1, [&] { press(EvaluacionForm->ui.Button2); }},
+                {1, [&] { closeBox(Window::Evaluation); }},
+                {3, [&] { randomKey(Window::Evaluation); }}});
     }
 
     void actInReview()
     {
         const auto &ui = RCForm->ui;
-        switch (pick({4, 4, 4, 4, 3, 1, 1, 4})) {
-        case 0:
-            press(ui.Button1);
-            break;
-        case 1:
-            press(ui.Button2);
-            break;
-        case 2:
-            press(ui.Button3);
-            break;
-        case 3:
-            press(ui.Button4);
-            break;
-        case 4: {
-            // The continuations sit on an inert panel: a click on one changes nothing.
-            QRadioButton *button = RCForm->radioButtons()[m_random.bounded(OptionsPerQuestion)];
-            log(QStringLiteral("click inert %1").arg(button->objectName()));
-            clickRadio(button);
-            break;
-        }
-        case 5:
-            press(ui.Button5);
-            break;
-        case 6:
-            closeBox(Window::Review);
-            break;
-        default:
-            randomKey(Window::Review);
-            break;
-        }
+        std::vector<Choice> choices =
+            navigation({ui.Button1, ui.Button2, ui.Button3, ui.Button4}, {4, 4, 4, 4});
+        // The continuations sit on an inert panel: a click on one changes nothing.
+        choices.push_back({3, [&] {
+                               QRadioButton *button =
+                                   RCForm->radioButtons()[m_random.bounded(OptionsPerQuestion)];
+                               log(QStringLiteral("click inert %1").arg(button->objectName()));
+                               clickRadio(button);
+                           }});
+        choices.push_back({1, [&] { press(ui.Button5); }});
+        choices.push_back({1, [&] { closeBox(Window::Review); }});
+        choices.push_back({4, [&] { randomKey(Window::Review); }});
+        choose(choices);
     }
 
     void actInCredits()
     {
-        switch (pick({2, 2, 2})) {
-        case 0:
-            press(CreditosForm->ui.Button5);
-            break;
-        case 1:
-            closeBox(Window::Credits);
-            break;
-        default:
-            randomKey(Window::Credits);
-            break;
-        }
+        choose({{2, [&] { press(CreditosForm->ui.Button5); }},
+                {2, [&] { closeBox(Window::Credits); }},
+                {2, [&] { randomKey(Window::Credits); }}});
     }
 
     // A click on a continuation of the question on show: the correct one as often as the
