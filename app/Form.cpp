@@ -198,7 +198,9 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override
     {
-        const bool moved = QAbstractScrollArea::focusNextPrevChild(next);
+        // Skipping QScrollArea's own version, which would centre the control, is the point.
+        const bool moved =
+            QAbstractScrollArea::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
         if (moved && focusWidget())
             showStartOf(focusWidget());
         return moved;
