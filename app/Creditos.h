@@ -2,7 +2,12 @@
 #pragma once
 
 #include "Form.h"
-#include "ui_Creditos.h"
+
+#include <memory>
+
+namespace Ui {
+class TCreditosForm;
+}
 
 class TCreditosForm : public Form
 {
@@ -10,8 +15,10 @@ class TCreditosForm : public Form
 
 public:
     explicit TCreditosForm(QWidget *parent = nullptr);
+    ~TCreditosForm() override;
 
-    Ui::TCreditosForm ui;
+private:
+    std::unique_ptr<Ui::TCreditosForm> ui;
 };
 
 extern TCreditosForm *CreditosForm;

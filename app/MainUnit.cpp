@@ -1,4 +1,5 @@
 #include "MainUnit.h"
+#include "ui_MainUnit.h"
 
 #include "Creditos.h"
 #include "CuestionarioUnit.h"
@@ -9,15 +10,17 @@
 
 TMainForm *MainForm = nullptr;
 
-TMainForm::TMainForm(QWidget *parent) : Form(parent)
+TMainForm::TMainForm(QWidget *parent) : Form(parent), ui(new Ui::TMainForm)
 {
-    ui.setupUi(client());
+    ui->setupUi(client());
     loadLayout(Scaling::Fixed);
-    onClick(ui.TestButton, &TMainForm::TestButtonClick);
-    onClick(ui.Button1, &TMainForm::Button1Click);
-    onClick(ui.Button2, &TMainForm::Button2Click);
+    onClick(ui->TestButton, &TMainForm::TestButtonClick);
+    onClick(ui->Button1, &TMainForm::Button1Click);
+    onClick(ui->Button2, &TMainForm::Button2Click);
     FormCreate();
 }
+
+TMainForm::~TMainForm() = default;
 
 void TMainForm::FormCreate()
 {

@@ -3,7 +3,12 @@
 #pragma once
 
 #include "Form.h"
-#include "ui_MainUnit.h"
+
+#include <memory>
+
+namespace Ui {
+class TMainForm;
+}
 
 class TMainForm : public Form
 {
@@ -11,10 +16,11 @@ class TMainForm : public Form
 
 public:
     explicit TMainForm(QWidget *parent = nullptr);
-
-    Ui::TMainForm ui;
+    ~TMainForm() override;
 
 private:
+    std::unique_ptr<Ui::TMainForm> ui;
+
     void TestButtonClick();
     void FormCreate();
     void Button2Click();

@@ -6,12 +6,16 @@
 #include "ModalScript.h"
 #include "PlainPage.h"
 #include "RCUnit.h"
+#include "RichEditBox.h"
 #include "Statistics.h"
 #include "Table.h"
 #include "TestDefinitionUnit.h"
 #include "Timing.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWindow>
 #include <cstdio>
 #include <stdexcept>
@@ -156,21 +160,23 @@ int chosenOption(int question)
 Timing timeWholeTest()
 {
     ModalScript script;
-    auto &questionnaire = CuestionarioForm->ui;
     for (int q = 1; q <= QuestionCount; ++q) {
         script.add(CuestionarioForm, [q] {
             CuestionarioForm->radioButtons()[std::size_t(chosenOption(q) - 1)]->click();
         });
         if (q < QuestionCount)
-            script.add(CuestionarioForm, [&] { questionnaire.Button3->click(); });
+            script.add(CuestionarioForm,
+                       [&] { control<QPushButton>(CuestionarioForm, "Button3")->click(); });
     }
-    script.add(CuestionarioForm, [&] { questionnaire.Button5->click(); });
-    script.add(EvaluacionForm, [] { EvaluacionForm->ui.Button1->click(); });
+    script.add(CuestionarioForm,
+               [&] { control<QPushButton>(CuestionarioForm, "Button5")->click(); });
+    script.add(EvaluacionForm, [] { control<QPushButton>(EvaluacionForm, "Button1")->click(); });
     for (int page = 2; page <= QuestionCount; ++page)
-        script.add(RCForm, [] { RCForm->ui.Button3->click(); });
-    script.add(RCForm, [] { RCForm->ui.Button5->click(); });
+        script.add(RCForm, [] { control<QPushButton>(RCForm, "Button3")->click(); });
+    script.add(RCForm, [] { control<QPushButton>(RCForm, "Button5")->click(); });
 
-    const Timing elapsed = timed([&] { script.run([] { MainForm->ui.TestButton->click(); }); });
+    const Timing elapsed =
+        timed([&] { script.run([] { control<QPushButton>(MainForm, "TestButton")->click(); }); });
     for (int q = 1; q <= QuestionCount; ++q) {
         if (UserAnswers[q - 1] != chosenOption(q))
             throw std::runtime_error("the scripted answers did not reach the answer sheet");
@@ -190,21 +196,26 @@ AllTimes measureAll()
     for (int run = 0; run < WholeTestRuns; ++run)
         times.wholeTests.push_back(timeWholeTest());
 
-    auto &questionnaire = CuestionarioForm->ui;
-    times.questionnaire = timeWindowPages(
-        CuestionarioForm, pagingThrough(questionnaire.Button1, questionnaire.Button3),
-        questionnaire.Button6);
+    times.questionnaire =
+        timeWindowPages(CuestionarioForm,
+                        pagingThrough(control<QPushButton>(CuestionarioForm, "Button1"),
+                                      control<QPushButton>(CuestionarioForm, "Button3")),
+                        control<QPushButton>(CuestionarioForm, "Button6"));
     times.plainQuestionnaire =
-        timePlainPages({CuestionarioForm, questionnaire.QuestionsGroupBox,
-                        questionnaire.QuestionsRichEdit, CuestionarioForm->radioButtons(), nullptr},
+        timePlainPages({CuestionarioForm, control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox"),
+                        control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"),
+                        CuestionarioForm->radioButtons(), nullptr},
                        [](int question) { return UserAnswers[question - 1]; });
 
-    auto &review = RCForm->ui;
-    times.review =
-        timeWindowPages(RCForm, pagingThrough(review.Button1, review.Button3), review.Button5);
-    times.plainReview = timePlainPages({RCForm, review.QuestionsGroupBox, review.QuestionsRichEdit,
-                                        RCForm->radioButtons(), review.RCRichEdit},
-                                       [](int question) { return CorrectOptions[question - 1]; });
+    times.review = timeWindowPages(RCForm,
+                                   pagingThrough(control<QPushButton>(RCForm, "Button1"),
+                                                 control<QPushButton>(RCForm, "Button3")),
+                                   control<QPushButton>(RCForm, "Button5"));
+    times.plainReview =
+        timePlainPages({RCForm, control<QGroupBox>(RCForm, "QuestionsGroupBox"),
+                        control<RichEditBox>(RCForm, "QuestionsRichEdit"), RCForm->radioButtons(),
+                        control<RichEditBox>(RCForm, "RCRichEdit")},
+                       [](int question) { return CorrectOptions[question - 1]; });
     return times;
 }
 

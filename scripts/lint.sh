@@ -20,5 +20,5 @@ rm -f "$log"
 echo "cppcheck"
 cppcheck --enable=warning,performance,portability --library=qt --std=c++17 \
     --error-exitcode=1 --quiet --inline-suppr --suppress=missingIncludeSystem \
-    -I app -I windows -I test app windows test tools
+    -I app -I app/toolkit -I windows -I test app windows test tools
 echo "static analysis: no findings"

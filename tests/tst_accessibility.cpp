@@ -8,13 +8,17 @@
 #include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
+#include "MemoBox.h"
 #include "RCUnit.h"
+#include "RichEditBox.h"
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -197,23 +201,23 @@ private slots:
         QVERIFY(MainForm->isVisible());
         QCOMPARE(namingFaults(MainForm), QString());
         QCOMPARE(spokenName(MainForm), QStringLiteral("Telvanor"));
-        QCOMPARE(spokenName(MainForm->ui.Memo1), QStringLiteral("Introducción"));
-        const QString introduction = readableText(MainForm->ui.Memo1);
+        QCOMPARE(spokenName(control<MemoBox>(MainForm, "Memo1")), QStringLiteral("Introducción"));
+        const QString introduction = readableText(control<MemoBox>(MainForm, "Memo1"));
         QVERIFY2(introduction.contains(QStringLiteral("Consta de 24 frases")),
                  qPrintable(introduction));
-        QCOMPARE(introduction, MainForm->ui.Memo1->toPlainText());
-        verifyReadableButInert(MainForm->ui.Memo1);
+        QCOMPARE(introduction, control<MemoBox>(MainForm, "Memo1")->toPlainText());
+        verifyReadableButInert(control<MemoBox>(MainForm, "Memo1"));
 
         QString faults, creditsName, credits;
         checkShown(CreditosForm, [&] {
             faults = namingFaults(CreditosForm);
-            creditsName = spokenName(CreditosForm->ui.Memo1);
-            credits = readableText(CreditosForm->ui.Memo1);
-            verifyReadableButInert(CreditosForm->ui.Memo1);
+            creditsName = spokenName(control<MemoBox>(CreditosForm, "Memo1"));
+            credits = readableText(control<MemoBox>(CreditosForm, "Memo1"));
+            verifyReadableButInert(control<MemoBox>(CreditosForm, "Memo1"));
         });
         QCOMPARE(faults, QString());
         QCOMPARE(creditsName, QStringLiteral("Autores de la prueba y del programa"));
-        QCOMPARE(credits, CreditosForm->ui.Memo1->toPlainText());
+        QCOMPARE(credits, control<MemoBox>(CreditosForm, "Memo1")->toPlainText());
         QCOMPARE(credits.count(QLatin1Char('\n')), 16);
     }
 
@@ -236,22 +240,27 @@ private slots:
         QFETCH(int, answer);
         ResetAnswers();
         UserAnswers[question - 1] = answer;
-        const auto &ui = CuestionarioForm->ui;
         checkShown(CuestionarioForm, [&] {
             if (question == QuestionCount)
-                ui.Button4->click();
+                control<QPushButton>(CuestionarioForm, "Button4")->click();
             while (CuestionarioForm->CurrentQuestion < question)
-                ui.Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             QCOMPARE(namingFaults(CuestionarioForm), QString());
             const QString stem = QString::fromUtf8(QuestionTexts[question - 1]);
-            QCOMPARE(spokenName(ui.QuestionsGroupBox),
+            QCOMPARE(spokenName(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")),
                      QStringLiteral("Pregunta %1 de 24").arg(question));
-            QCOMPARE(accessibleOf(ui.QuestionsGroupBox)->text(QAccessible::Description), stem);
-            QCOMPARE(spokenName(ui.RadioGroup1), QStringLiteral("Respuestas"));
+            QCOMPARE(accessibleOf(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox"))
+                         ->text(QAccessible::Description),
+                     stem);
+            QCOMPARE(spokenName(control<QGroupBox>(CuestionarioForm, "RadioGroup1")),
+                     QStringLiteral("Respuestas"));
             verifyContinuations(CuestionarioForm->radioButtons(), question, answer);
-            QCOMPARE(spokenName(ui.QuestionsRichEdit), QStringLiteral("Enunciado"));
-            QCOMPARE(firstLineOf(readableText(ui.QuestionsRichEdit)), stem);
-            verifyReadableButInert(ui.QuestionsRichEdit);
+            QCOMPARE(spokenName(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")),
+                     QStringLiteral("Enunciado"));
+            QCOMPARE(firstLineOf(
+                         readableText(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"))),
+                     stem);
+            verifyReadableButInert(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"));
         });
         ResetAnswers();
     }
@@ -264,9 +273,9 @@ private slots:
         QString faults, name, text;
         checkShown(AvisoForm, [&] {
             faults = namingFaults(AvisoForm);
-            name = spokenName(AvisoForm->ui.Memo1);
-            text = readableText(AvisoForm->ui.Memo1);
-            verifyReadableButInert(AvisoForm->ui.Memo1);
+            name = spokenName(control<MemoBox>(AvisoForm, "Memo1"));
+            text = readableText(control<MemoBox>(AvisoForm, "Memo1"));
+            verifyReadableButInert(control<MemoBox>(AvisoForm, "Memo1"));
         });
         QCOMPARE(faults, QString());
         QCOMPARE(name, QStringLiteral("Preguntas sin responder"));
@@ -308,14 +317,15 @@ private slots:
         QFETCH(int, right);
         QFETCH(int, wrong);
         UserAnswers = sheet(right, wrong);
-        const auto &ui = EvaluacionForm->ui;
         QString faults;
         QStringList spoken;
         checkShown(EvaluacionForm, [&] {
             faults = namingFaults(EvaluacionForm);
-            spoken << spokenName(ui.RCLabel) << spokenName(ui.WrongItemsLabel)
-                   << spokenName(ui.BlanckLabel) << spokenName(ui.RCPercentLabel)
-                   << spokenName(ui.RCPorcentageLabel);
+            spoken << spokenName(control<QLabel>(EvaluacionForm, "RCLabel"))
+                   << spokenName(control<QLabel>(EvaluacionForm, "WrongItemsLabel"))
+                   << spokenName(control<QLabel>(EvaluacionForm, "BlanckLabel"))
+                   << spokenName(control<QLabel>(EvaluacionForm, "RCPercentLabel"))
+                   << spokenName(control<QLabel>(EvaluacionForm, "RCPorcentageLabel"));
         });
         QCOMPARE(faults, QString());
         QTEST(spoken.value(0), "count");
@@ -342,27 +352,29 @@ private slots:
     void review()
     {
         QFETCH(int, question);
-        const auto &ui = RCForm->ui;
         checkShown(RCForm, [&] {
             if (question == QuestionCount)
-                ui.Button4->click();
+                control<QPushButton>(RCForm, "Button4")->click();
             while (RCForm->CurrentQuestion < question)
-                ui.Button3->click();
+                control<QPushButton>(RCForm, "Button3")->click();
             QCOMPARE(namingFaults(RCForm), QString());
-            QCOMPARE(spokenName(ui.QuestionsGroupBox),
+            QCOMPARE(spokenName(control<QGroupBox>(RCForm, "QuestionsGroupBox")),
                      QStringLiteral("Pregunta %1 de 24").arg(question));
-            QCOMPARE(spokenName(ui.RadioGroup2), QStringLiteral("Respuestas"));
+            QCOMPARE(spokenName(control<QGroupBox>(RCForm, "RadioGroup2")),
+                     QStringLiteral("Respuestas"));
             verifyContinuations(RCForm->radioButtons(), question, CorrectOptions[question - 1]);
             for (QRadioButton *button : RCForm->radioButtons())
                 QVERIFY(!accessibleOf(button)->state().focusable);
-            QCOMPARE(spokenName(ui.QuestionsRichEdit), QStringLiteral("Enunciado"));
-            QCOMPARE(firstLineOf(readableText(ui.QuestionsRichEdit)),
+            QCOMPARE(spokenName(control<RichEditBox>(RCForm, "QuestionsRichEdit")),
+                     QStringLiteral("Enunciado"));
+            QCOMPARE(firstLineOf(readableText(control<RichEditBox>(RCForm, "QuestionsRichEdit"))),
                      QString::fromUtf8(QuestionTexts[question - 1]));
-            QCOMPARE(spokenName(ui.RCRichEdit), QStringLiteral("Comentario"));
-            QCOMPARE(firstLineOf(readableText(ui.RCRichEdit)),
+            QCOMPARE(spokenName(control<RichEditBox>(RCForm, "RCRichEdit")),
+                     QStringLiteral("Comentario"));
+            QCOMPARE(firstLineOf(readableText(control<RichEditBox>(RCForm, "RCRichEdit"))),
                      QString::fromStdString(Commentary(question)));
-            verifyReadableButInert(ui.QuestionsRichEdit);
-            verifyReadableButInert(ui.RCRichEdit);
+            verifyReadableButInert(control<RichEditBox>(RCForm, "QuestionsRichEdit"));
+            verifyReadableButInert(control<RichEditBox>(RCForm, "RCRichEdit"));
         });
     }
 };

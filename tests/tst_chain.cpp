@@ -7,11 +7,14 @@
 #include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
+#include "MemoBox.h"
 #include "RCUnit.h"
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,7 +86,7 @@ struct Opening {
 Opening questionnaireOpening()
 {
     Opening o;
-    o.title = CuestionarioForm->ui.QuestionsGroupBox->title();
+    o.title = control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title();
     for (QRadioButton *button : CuestionarioForm->radioButtons())
         o.checked += button->isChecked();
     o.sheet = UserAnswers;
@@ -111,7 +114,7 @@ void answerAll(const Plan &plan)
     for (int q = 1; q <= QuestionCount; ++q) {
         answer(q, plan[q - 1]);
         if (q < QuestionCount)
-            CuestionarioForm->ui.Button3->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
     }
 }
 
@@ -121,9 +124,11 @@ struct EvaluationFigures {
 
 EvaluationFigures evaluationFigures()
 {
-    const auto &ui = EvaluacionForm->ui;
-    return {ui.RCLabel->text(), ui.RCPorcentageLabel->text(), ui.RCPercentLabel->text(),
-            ui.WrongItemsLabel->text(), ui.BlanckLabel->text()};
+    return {control<QLabel>(EvaluacionForm, "RCLabel")->text(),
+            control<QLabel>(EvaluacionForm, "RCPorcentageLabel")->text(),
+            control<QLabel>(EvaluacionForm, "RCPercentLabel")->text(),
+            control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text(),
+            control<QLabel>(EvaluacionForm, "BlanckLabel")->text()};
 }
 
 Plan uniformPlan(Answer a)
@@ -153,7 +158,8 @@ class ChainTest : public QObject
         }
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(MainForm->isVisible());
-        QCOMPARE(MainForm->focusWidget(), static_cast<QWidget *>(MainForm->ui.TestButton));
+        QCOMPARE(MainForm->focusWidget(),
+                 static_cast<QWidget *>(control<QPushButton>(MainForm, "TestButton")));
     }
 
     // Submits from the questionnaire on the question on show and proceeds from the notice.
@@ -161,10 +167,10 @@ class ChainTest : public QObject
     {
         whenShownModally(AvisoForm, [noticeText] {
             if (noticeText)
-                *noticeText = AvisoForm->ui.Memo1->toPlainText();
-            AvisoForm->ui.Button6->click();
+                *noticeText = control<MemoBox>(AvisoForm, "Memo1")->toPlainText();
+            control<QPushButton>(AvisoForm, "Button6")->click();
         });
-        CuestionarioForm->ui.Button5->click();
+        control<QPushButton>(CuestionarioForm, "Button5")->click();
     }
 
 private slots:
@@ -198,20 +204,21 @@ private slots:
             opening = questionnaireOpening();
             answerAll(plan);
             whenShownModally(AvisoForm, [&] {
-                firstNotice = AvisoForm->ui.Memo1->toPlainText();
-                AvisoForm->ui.Button5->click(); // "Volver a las preguntas"
+                firstNotice = control<MemoBox>(AvisoForm, "Memo1")->toPlainText();
+                control<QPushButton>(AvisoForm, "Button5")->click(); // "Volver a las preguntas"
             });
-            CuestionarioForm->ui.Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             openAfterReturn = CuestionarioForm->isVisible();
-            titleAfterReturn = CuestionarioForm->ui.QuestionsGroupBox->title();
+            titleAfterReturn = control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title();
             whenShownModally(EvaluacionForm, [&] {
                 figures = evaluationFigures();
                 whenShownModally(RCForm, [&] {
-                    reviewTitles << RCForm->ui.QuestionsGroupBox->title();
+                    reviewTitles << control<QGroupBox>(RCForm, "QuestionsGroupBox")->title();
                     for (int q = 1; q <= QuestionCount; ++q) {
                         if (q > 1) {
-                            RCForm->ui.Button3->click();
-                            reviewTitles << RCForm->ui.QuestionsGroupBox->title();
+                            control<QPushButton>(RCForm, "Button3")->click();
+                            reviewTitles
+                                << control<QGroupBox>(RCForm, "QuestionsGroupBox")->title();
                         }
                         int checked = 0;
                         for (int k = 1; k <= OptionsPerQuestion; ++k)
@@ -220,16 +227,17 @@ private slots:
                         reviewChecked << checked;
                     }
                     reviewed = true;
-                    RCForm->ui.Button5->click(); // "Salir"
+                    control<QPushButton>(RCForm, "Button5")->click(); // "Salir"
                 });
-                EvaluacionForm->ui.Button1->click(); // "Ver respuestas correctas"
+                control<QPushButton>(EvaluacionForm, "Button1")
+                    ->click(); // "Ver respuestas correctas"
             });
             if (CuestionarioForm->isVisible())
                 submitThroughNotice(&secondNotice);
             if (CuestionarioForm->isVisible())
                 pressCloseBox(CuestionarioForm);
         });
-        MainForm->ui.TestButton->click();
+        control<QPushButton>(MainForm, "TestButton")->click();
 
         QVERIFY(isFreshStart(opening));
 
@@ -277,13 +285,13 @@ private slots:
             answerAll(plan);
             whenShownModally(EvaluacionForm, [&] {
                 figures = evaluationFigures();
-                EvaluacionForm->ui.Button2->click(); // "Salir"
+                control<QPushButton>(EvaluacionForm, "Button2")->click(); // "Salir"
             });
-            CuestionarioForm->ui.Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             if (CuestionarioForm->isVisible())
                 pressCloseBox(CuestionarioForm);
         });
-        MainForm->ui.TestButton->click();
+        control<QPushButton>(MainForm, "TestButton")->click();
 
         QVERIFY(isFreshStart(opening));
         QCOMPARE(notice.showings(), 0);
@@ -305,18 +313,18 @@ private slots:
             MustNotShow review(RCForm);
             whenShownModally(CuestionarioForm, [&] {
                 answer(1, Right);
-                CuestionarioForm->ui.Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
                 answer(2, Wrong);
-                CuestionarioForm->ui.Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
                 CuestionarioForm->radioButtons()[0]->click();
                 if (byCloseBox)
                     pressCloseBox(CuestionarioForm);
                 else
-                    CuestionarioForm->ui.Button6->click();
+                    control<QPushButton>(CuestionarioForm, "Button6")->click();
                 if (CuestionarioForm->isVisible())
                     pressCloseBox(CuestionarioForm);
             });
-            MainForm->ui.TestButton->click();
+            control<QPushButton>(MainForm, "TestButton")->click();
 
             QCOMPARE(evaluation.showings(), 0);
             QCOMPARE(review.showings(), 0);
@@ -348,7 +356,7 @@ private slots:
             if (CuestionarioForm->isVisible())
                 pressCloseBox(CuestionarioForm);
         });
-        MainForm->ui.TestButton->click();
+        control<QPushButton>(MainForm, "TestButton")->click();
 
         QVERIFY(evaluationShown);
         const QString all = itemsOf(uniformPlan(Blank), Blank);
@@ -370,11 +378,11 @@ private slots:
             whenShownModally(CuestionarioForm, [&] {
                 whenShownModally(EvaluacionForm, [&] {
                     whenShownModally(RCForm, [&] {
-                        reviewOpenedOn << RCForm->ui.QuestionsGroupBox->title();
-                        RCForm->ui.Button4->click(); // "Final"
+                        reviewOpenedOn << control<QGroupBox>(RCForm, "QuestionsGroupBox")->title();
+                        control<QPushButton>(RCForm, "Button4")->click(); // "Final"
                         pressCloseBox(RCForm);
                     });
-                    EvaluacionForm->ui.Button1->click();
+                    control<QPushButton>(EvaluacionForm, "Button1")->click();
                     if (EvaluacionForm->isVisible())
                         pressCloseBox(EvaluacionForm);
                 });
@@ -382,7 +390,7 @@ private slots:
                 if (CuestionarioForm->isVisible())
                     pressCloseBox(CuestionarioForm);
             });
-            MainForm->ui.TestButton->click();
+            control<QPushButton>(MainForm, "TestButton")->click();
             verifyBackAtMainWindow();
         }
         QCOMPARE(reviewOpenedOn, QStringList(2, QStringLiteral("Pregunta 1 de 24")));
@@ -401,17 +409,17 @@ private slots:
             if (CreditosForm->isVisible())
                 pressCloseBox(CreditosForm);
         });
-        MainForm->ui.Button1->click();
-        QCOMPARE(focused, static_cast<QWidget *>(CreditosForm->ui.Button5));
+        control<QPushButton>(MainForm, "Button1")->click();
+        QCOMPARE(focused, static_cast<QWidget *>(control<QPushButton>(CreditosForm, "Button5")));
         QVERIFY(closedByEnter);
         verifyBackAtMainWindow();
 
         bool shownAgain = false;
         whenShownModally(CreditosForm, [&] {
             shownAgain = true;
-            CreditosForm->ui.Button5->click();
+            control<QPushButton>(CreditosForm, "Button5")->click();
         });
-        MainForm->ui.Button1->click();
+        control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(shownAgain);
         verifyBackAtMainWindow();
 
@@ -423,7 +431,7 @@ private slots:
             escapeKeptOpen = CreditosForm->isVisible();
             pressCloseBox(CreditosForm);
         });
-        MainForm->ui.Button1->click();
+        control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(shownAgain);
         QVERIFY(escapeKeptOpen);
         verifyBackAtMainWindow();

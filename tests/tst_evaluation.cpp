@@ -105,12 +105,13 @@ class EvaluationTest : public QObject
     // The value labels' places before the window was first shown.
     QHash<const QLabel *, QPoint> declaredPlaces;
 
-    Ui::TEvaluacionForm &ui() { return EvaluacionForm->ui; }
-
     QList<QLabel *> valueLabels()
     {
-        return {ui().RCLabel, ui().RCPorcentageLabel, ui().RCPercentLabel, ui().WrongItemsLabel,
-                ui().BlanckLabel};
+        return {control<QLabel>(EvaluacionForm, "RCLabel"),
+                control<QLabel>(EvaluacionForm, "RCPorcentageLabel"),
+                control<QLabel>(EvaluacionForm, "RCPercentLabel"),
+                control<QLabel>(EvaluacionForm, "WrongItemsLabel"),
+                control<QLabel>(EvaluacionForm, "BlanckLabel")};
     }
 
     // Shows the window for the sheet, records what it shows, leaves it by "Salir".
@@ -119,10 +120,12 @@ class EvaluationTest : public QObject
         sheet.fill();
         Figures figures;
         whenShownModally(EvaluacionForm, [&] {
-            figures = {stateOf(ui().RCLabel), stateOf(ui().RCPorcentageLabel),
-                       stateOf(ui().RCPercentLabel), stateOf(ui().WrongItemsLabel),
-                       stateOf(ui().BlanckLabel)};
-            ui().Button2->click();
+            figures = {stateOf(control<QLabel>(EvaluacionForm, "RCLabel")),
+                       stateOf(control<QLabel>(EvaluacionForm, "RCPorcentageLabel")),
+                       stateOf(control<QLabel>(EvaluacionForm, "RCPercentLabel")),
+                       stateOf(control<QLabel>(EvaluacionForm, "WrongItemsLabel")),
+                       stateOf(control<QLabel>(EvaluacionForm, "BlanckLabel"))};
+            control<QPushButton>(EvaluacionForm, "Button2")->click();
         });
         EvaluacionForm->showModal();
         return figures;
@@ -142,20 +145,23 @@ class EvaluationTest : public QObject
                                         .arg(state.geometry.width())
                                         .arg(advance)));
         // Every figure stands whole inside the white panel.
-        QVERIFY2(ui().Panel1->rect().contains(state.geometry), qPrintable(where));
+        QVERIFY2(control<Panel>(EvaluacionForm, "Panel1")->rect().contains(state.geometry),
+                 qPrintable(where));
     }
 
 private slots:
     void initTestCase()
     {
         windows = std::make_unique<ProgramWindows>();
-        const int border = static_cast<Panel *>(ui().Panel1)->borderWidth();
+        const int border =
+            static_cast<Panel *>(control<Panel>(EvaluacionForm, "Panel1"))->borderWidth();
         const QPoint inside(border, border);
-        declaredPlaces = {{ui().RCLabel, QPoint(288, 32) + inside},
-                          {ui().RCPorcentageLabel, QPoint(600, 32) + inside},
-                          {ui().RCPercentLabel, QPoint(994, 32) + inside},
-                          {ui().WrongItemsLabel, QPoint(440, 96) + inside},
-                          {ui().BlanckLabel, QPoint(400, 160) + inside}};
+        declaredPlaces = {
+            {control<QLabel>(EvaluacionForm, "RCLabel"), QPoint(288, 32) + inside},
+            {control<QLabel>(EvaluacionForm, "RCPorcentageLabel"), QPoint(600, 32) + inside},
+            {control<QLabel>(EvaluacionForm, "RCPercentLabel"), QPoint(994, 32) + inside},
+            {control<QLabel>(EvaluacionForm, "WrongItemsLabel"), QPoint(440, 96) + inside},
+            {control<QLabel>(EvaluacionForm, "BlanckLabel"), QPoint(400, 160) + inside}};
         for (QLabel *label : valueLabels())
             QCOMPARE(label->pos(), declaredPlaces.value(label));
     }
@@ -179,15 +185,16 @@ private slots:
             visibleAfterEscape = EvaluacionForm->isVisible();
             escapeClosed = !visibleAfterEscape;
             if (EvaluacionForm->isVisible())
-                ui().Button1->click();
+                control<QPushButton>(EvaluacionForm, "Button1")->click();
         });
         const int viaButton1 = EvaluacionForm->showModal();
-        QCOMPARE(focused, static_cast<QWidget *>(ui().Button1));
+        QCOMPARE(focused, static_cast<QWidget *>(control<QPushButton>(EvaluacionForm, "Button1")));
         QVERIFY(!escapeClosed);
         QVERIFY(visibleAfterEscape);
         QCOMPARE(viaButton1, int(Form::OK));
 
-        whenShownModally(EvaluacionForm, [&] { ui().Button2->click(); });
+        whenShownModally(EvaluacionForm,
+                         [&] { control<QPushButton>(EvaluacionForm, "Button2")->click(); });
         QCOMPARE(EvaluacionForm->showModal(), int(Form::Cancel));
 
         whenShownModally(EvaluacionForm, [&] { pressCloseBox(EvaluacionForm); });
@@ -283,15 +290,16 @@ private slots:
         const QList<Sheet> sheets = {uniform(Wrong), uniform(Blank), uniform(Right), firstRight(9)};
         for (const Sheet &sheet : sheets) {
             const Figures f = show(sheet);
-            verifySizedToText(ui().RCLabel, f.count);
-            verifySizedToText(ui().RCPorcentageLabel, f.porcentage);
-            verifySizedToText(ui().RCPercentLabel, f.percent);
-            verifySizedToText(ui().WrongItemsLabel, f.wrong);
-            verifySizedToText(ui().BlanckLabel, f.blank);
+            verifySizedToText(control<QLabel>(EvaluacionForm, "RCLabel"), f.count);
+            verifySizedToText(control<QLabel>(EvaluacionForm, "RCPorcentageLabel"), f.porcentage);
+            verifySizedToText(control<QLabel>(EvaluacionForm, "RCPercentLabel"), f.percent);
+            verifySizedToText(control<QLabel>(EvaluacionForm, "WrongItemsLabel"), f.wrong);
+            verifySizedToText(control<QLabel>(EvaluacionForm, "BlanckLabel"), f.blank);
             for (const LabelState *list : {&f.wrong, &f.blank}) {
                 if (list->text.isEmpty()) {
                     const int digit =
-                        QFontMetrics(ui().BlanckLabel->font()).horizontalAdvance(QLatin1Char('0'));
+                        QFontMetrics(control<QLabel>(EvaluacionForm, "BlanckLabel")->font())
+                            .horizontalAdvance(QLatin1Char('0'));
                     QVERIFY2(
                         list->geometry.width() < digit,
                         qPrintable(

@@ -12,6 +12,7 @@
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -171,9 +172,9 @@ template <typename Window> void verifyEveryQuestionFits(Window *form)
         verifyCaptionsFit(form);
         if (QTest::currentTestFailed())
             return;
-        const auto *box = form->ui.QuestionsGroupBox;
+        const auto *box = control<QGroupBox>(form, "QuestionsGroupBox");
         QVERIFY(box->fontMetrics().horizontalAdvance(box->title()) < box->width());
-        form->ui.Button3->click();
+        control<QPushButton>(form, "Button3")->click();
     }
 }
 
@@ -272,18 +273,18 @@ private slots:
             for (int q = 1; q <= QuestionCount; ++q) {
                 const int option = q <= 18 ? CorrectOptions[q - 1] : wrongAnswer(q);
                 CuestionarioForm->radioButtons()[option - 1]->click();
-                CuestionarioForm->ui.Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
-            CuestionarioForm->ui.Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
         });
         QString count, percent;
         whenShownModally(EvaluacionForm, [&] {
-            count = EvaluacionForm->ui.RCLabel->text();
-            percent = EvaluacionForm->ui.RCPercentLabel->text();
+            count = control<QLabel>(EvaluacionForm, "RCLabel")->text();
+            percent = control<QLabel>(EvaluacionForm, "RCPercentLabel")->text();
             verifyCaptionsFit(EvaluacionForm);
-            EvaluacionForm->ui.Button2->click();
+            control<QPushButton>(EvaluacionForm, "Button2")->click();
         });
-        MainForm->ui.TestButton->click();
+        control<QPushButton>(MainForm, "TestButton")->click();
         QCOMPARE(count, QStringLiteral("18"));
         QCOMPARE(percent, QStringLiteral("75,0%"));
     }

@@ -13,6 +13,8 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -155,7 +157,9 @@ QString reviewState()
     int checked = 0;
     for (int k = 1; k <= OptionsPerQuestion; ++k)
         checked += RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
-    return QStringLiteral("%1: %2").arg(RCForm->ui.QuestionsGroupBox->title()).arg(checked);
+    return QStringLiteral("%1: %2")
+        .arg(control<QGroupBox>(RCForm, "QuestionsGroupBox")->title())
+        .arg(checked);
 }
 
 // What the review must show of question q: its caption and its key checked.
@@ -214,32 +218,37 @@ private slots:
         whenShownModally(CuestionarioForm, [&] {
             user.waitUntilActive(CuestionarioForm);
             arrivals << QStringLiteral("questionnaire: ") + nameOf(KeyboardUser::focus());
-            const auto &ui = CuestionarioForm->ui;
             for (int q = 1; q <= QuestionCount; ++q) {
-                if (ui.QuestionsGroupBox->title() != QStringLiteral("Pregunta %1 de 24").arg(q))
+                if (control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title() !=
+                    QStringLiteral("Pregunta %1 de 24").arg(q))
                     user.problems << QStringLiteral("expected question %1, shown %2")
                                          .arg(q)
-                                         .arg(ui.QuestionsGroupBox->title());
+                                         .arg(control<QGroupBox>(CuestionarioForm,
+                                                                 "QuestionsGroupBox")
+                                                  ->title());
                 if (plannedOption(q) != NoAnswer)
                     chooseContinuation(user, q, plannedOption(q));
                 if (q < QuestionCount)
-                    user.pressButton(ui.Button3, q % 2 == 1 ? Qt::Key_Return : Qt::Key_Space);
+                    user.pressButton(control<QPushButton>(CuestionarioForm, "Button3"),
+                                     q % 2 == 1 ? Qt::Key_Return : Qt::Key_Space);
             }
             // The first notice goes back to the questions, the second proceeds.
             whenShownModally(AvisoForm, [&] {
                 user.waitUntilActive(AvisoForm);
                 noticeChoices << QStringLiteral("arrived on ") + nameOf(KeyboardUser::focus());
-                user.pressButton(AvisoForm->ui.Button5, Qt::Key_Space);
+                user.pressButton(control<QPushButton>(AvisoForm, "Button5"), Qt::Key_Space);
             });
-            user.pressButton(ui.Button5, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(CuestionarioForm, "Button5"), Qt::Key_Return);
             user.returnTo(CuestionarioForm);
-            noticeChoices << QStringLiteral("back on ") + ui.QuestionsGroupBox->title();
-            user.expectFocus(ui.Button5, QStringLiteral("back from the notice"));
+            noticeChoices << QStringLiteral("back on ") +
+                                 control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title();
+            user.expectFocus(control<QPushButton>(CuestionarioForm, "Button5"),
+                             QStringLiteral("back from the notice"));
             whenShownModally(AvisoForm, [&] {
                 user.waitUntilActive(AvisoForm);
-                user.pressButton(AvisoForm->ui.Button6, Qt::Key_Return);
+                user.pressButton(control<QPushButton>(AvisoForm, "Button6"), Qt::Key_Return);
             });
-            user.pressButton(ui.Button5, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(CuestionarioForm, "Button5"), Qt::Key_Return);
             if (CuestionarioForm->isVisible()) {
                 user.problems << QStringLiteral("the questionnaire stayed open");
                 pressCloseBox(CuestionarioForm);
@@ -248,35 +257,39 @@ private slots:
         whenShownModally(EvaluacionForm, [&] {
             user.waitUntilActive(EvaluacionForm);
             arrivals << QStringLiteral("evaluation: ") + nameOf(KeyboardUser::focus());
-            const auto &ui = EvaluacionForm->ui;
-            figures = QStringList{ui.RCLabel->text(), ui.RCPercentLabel->text(),
-                                  ui.WrongItemsLabel->text(), ui.BlanckLabel->text()}
+            figures = QStringList{control<QLabel>(EvaluacionForm, "RCLabel")->text(),
+                                  control<QLabel>(EvaluacionForm, "RCPercentLabel")->text(),
+                                  control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text(),
+                                  control<QLabel>(EvaluacionForm, "BlanckLabel")->text()}
                           .join(QStringLiteral(" | "));
-            user.pressButton(ui.Button1, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(EvaluacionForm, "Button1"), Qt::Key_Return);
         });
         whenShownModally(RCForm, [&] {
             user.waitUntilActive(RCForm);
             arrivals << QStringLiteral("review: ") + nameOf(KeyboardUser::focus());
-            const auto &ui = RCForm->ui;
             reviewPages << reviewState();
             for (int q = 2; q <= QuestionCount; ++q) {
-                user.pressButton(ui.Button3, Qt::Key_Space);
+                user.pressButton(control<QPushButton>(RCForm, "Button3"), Qt::Key_Space);
                 reviewPages << reviewState();
             }
-            user.pressButton(ui.Button2, Qt::Key_Return, false); // "Anterior"
+            user.pressButton(control<QPushButton>(RCForm, "Button2"), Qt::Key_Return,
+                             false); // "Anterior"
             reviewPages << reviewState();
-            user.pressButton(ui.Button1, Qt::Key_Space, false); // "Inicial"
+            user.pressButton(control<QPushButton>(RCForm, "Button1"), Qt::Key_Space,
+                             false); // "Inicial"
             reviewPages << reviewState();
-            user.pressButton(ui.Button4, Qt::Key_Return); // "Final"
+            user.pressButton(control<QPushButton>(RCForm, "Button4"), Qt::Key_Return); // "Final"
             reviewPages << reviewState();
-            user.pressButton(ui.Button5, Qt::Key_Return); // "Salir"
+            user.pressButton(control<QPushButton>(RCForm, "Button5"), Qt::Key_Return); // "Salir"
         });
 
         user.waitUntilActive(MainForm);
-        user.expectFocus(MainForm->ui.TestButton, QStringLiteral("main window at start"));
+        user.expectFocus(control<QPushButton>(MainForm, "TestButton"),
+                         QStringLiteral("main window at start"));
         user.press(Qt::Key_Return);
         user.returnTo(MainForm);
-        user.expectFocus(MainForm->ui.TestButton, QStringLiteral("main window after the run"));
+        user.expectFocus(control<QPushButton>(MainForm, "TestButton"),
+                         QStringLiteral("main window after the run"));
 
         QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
         QCOMPARE(arrivals, (QStringList{QStringLiteral("questionnaire: RadioButton1"),
@@ -314,31 +327,32 @@ private slots:
         };
         whenShownModally(CreditosForm, [&] {
             record(CreditosForm);
-            user.pressButton(CreditosForm->ui.Button5, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(CreditosForm, "Button5"), Qt::Key_Return);
         });
         user.returnTo(MainForm);
         record(MainForm);
-        user.pressButton(MainForm->ui.Button1, Qt::Key_Space);
+        user.pressButton(control<QPushButton>(MainForm, "Button1"), Qt::Key_Space);
         user.returnTo(MainForm);
-        user.expectFocus(MainForm->ui.Button1, QStringLiteral("back from the credits"));
+        user.expectFocus(control<QPushButton>(MainForm, "Button1"),
+                         QStringLiteral("back from the credits"));
 
         whenShownModally(CuestionarioForm, [&] {
             record(CuestionarioForm);
             whenShownModally(AvisoForm, [&] {
                 record(AvisoForm);
-                user.pressButton(AvisoForm->ui.Button6, Qt::Key_Return);
+                user.pressButton(control<QPushButton>(AvisoForm, "Button6"), Qt::Key_Return);
             });
-            user.pressButton(CuestionarioForm->ui.Button5, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(CuestionarioForm, "Button5"), Qt::Key_Return);
         });
         whenShownModally(EvaluacionForm, [&] {
             record(EvaluacionForm);
-            user.pressButton(EvaluacionForm->ui.Button1, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(EvaluacionForm, "Button1"), Qt::Key_Return);
         });
         whenShownModally(RCForm, [&] {
             record(RCForm);
-            user.pressButton(RCForm->ui.Button5, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(RCForm, "Button5"), Qt::Key_Return);
         });
-        user.pressButton(MainForm->ui.TestButton, Qt::Key_Return, false);
+        user.pressButton(control<QPushButton>(MainForm, "TestButton"), Qt::Key_Return, false);
 
         QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
         // A window shown again keeps the focus it had, so each round is compared as a cycle
@@ -396,11 +410,11 @@ private slots:
         };
         whenShownModally(CuestionarioForm, [&] {
             visitAll(CuestionarioForm);
-            user.pressButton(CuestionarioForm->ui.Button6, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(CuestionarioForm, "Button6"), Qt::Key_Return);
         });
         whenShownModally(RCForm, [&] {
             visitAll(RCForm);
-            user.pressButton(RCForm->ui.Button5, Qt::Key_Return);
+            user.pressButton(control<QPushButton>(RCForm, "Button5"), Qt::Key_Return);
         });
         QVERIFY(CuestionarioForm->outerSize().width() <
                 CuestionarioForm->scrollRange(Qt::Horizontal));

@@ -5,6 +5,7 @@
 #include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
+#include "MemoBox.h"
 #include "Panel.h"
 #include "RCUnit.h"
 #include "ScreenMetrics.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -57,17 +59,16 @@ private slots:
     void mainWindowLayout()
     {
         ProgramWindows windows;
-        const auto &ui = MainForm->ui;
-        QCOMPARE(ui.Panel1->geometry(), QRect(24, 16, 817, 633));
-        QVERIFY(ui.Panel1->property("inert").toBool());
+        QCOMPARE(control<Panel>(MainForm, "Panel1")->geometry(), QRect(24, 16, 817, 633));
+        QVERIFY(control<Panel>(MainForm, "Panel1")->property("inert").toBool());
         // Inside the panel's 2-pixel border line.
-        QCOMPARE(ui.Memo1->geometry(), QRect(21, 20, 774, 601));
-        QCOMPARE(ui.Memo1->font().pixelSize(), 20);
-        QVERIFY(ui.Memo1->font().italic());
+        QCOMPARE(control<MemoBox>(MainForm, "Memo1")->geometry(), QRect(21, 20, 774, 601));
+        QCOMPARE(control<MemoBox>(MainForm, "Memo1")->font().pixelSize(), 20);
+        QVERIFY(control<MemoBox>(MainForm, "Memo1")->font().italic());
         const QList<QPair<QPushButton *, QString>> buttons = {
-            {ui.TestButton, QStringLiteral("Realizar Prueba")},
-            {ui.Button1, QStringLiteral("Créditos")},
-            {ui.Button2, QStringLiteral("Salir")}};
+            {control<QPushButton>(MainForm, "TestButton"), QStringLiteral("Realizar Prueba")},
+            {control<QPushButton>(MainForm, "Button1"), QStringLiteral("Créditos")},
+            {control<QPushButton>(MainForm, "Button2"), QStringLiteral("Salir")}};
         int left = 152;
         for (const auto &[button, caption] : buttons) {
             QCOMPARE(button->text(), caption);
@@ -76,14 +77,14 @@ private slots:
             QVERIFY(button->font().bold());
             left += 192;
         }
-        QCOMPARE(ui.Button2->property("modalResult").toInt(), 1);
-        QCOMPARE(MainForm->focusWidget(), ui.TestButton);
+        QCOMPARE(control<QPushButton>(MainForm, "Button2")->property("modalResult").toInt(), 1);
+        QCOMPARE(MainForm->focusWidget(), control<QPushButton>(MainForm, "TestButton"));
     }
 
     void introduction()
     {
         ProgramWindows windows;
-        const QStringList lines = linesOf(MainForm->ui.Memo1);
+        const QStringList lines = linesOf(control<MemoBox>(MainForm, "Memo1"));
         QCOMPARE(lines.size(), 23);
         for (int empty : {6, 13, 16, 21})
             QVERIFY(lines[empty - 1].isEmpty());
@@ -106,7 +107,7 @@ private slots:
     void creditsText()
     {
         ProgramWindows windows;
-        const QStringList lines = linesOf(CreditosForm->ui.Memo1);
+        const QStringList lines = linesOf(control<MemoBox>(CreditosForm, "Memo1"));
         QCOMPARE(lines.size(), 17);
         QVERIFY(lines[0].endsWith(QLatin1Char(' ')) && !lines[0].endsWith(QLatin1String("  ")));
         QVERIFY(lines[1].endsWith(QLatin1Char(':')));
@@ -128,13 +129,13 @@ private slots:
     void creditsOpenAndCloseEitherWay()
     {
         ProgramWindows windows;
-        const QString text = CreditosForm->ui.Memo1->toPlainText();
+        const QString text = control<MemoBox>(CreditosForm, "Memo1")->toPlainText();
         // Enter at once presses "Salir", which has the focus.
         whenShownModally(CreditosForm, [] {
-            QCOMPARE(CreditosForm->focusWidget(), CreditosForm->ui.Button5);
+            QCOMPARE(CreditosForm->focusWidget(), control<QPushButton>(CreditosForm, "Button5"));
             QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Return);
         });
-        MainForm->ui.Button1->click();
+        control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(!CreditosForm->isVisible());
 
         whenShownModally(CreditosForm, [] {
@@ -142,16 +143,16 @@ private slots:
             QVERIFY(CreditosForm->isVisible());
             pressCloseBox(CreditosForm);
         });
-        MainForm->ui.Button1->click();
+        control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(!CreditosForm->isVisible());
         QVERIFY(MainForm->isVisible());
-        QCOMPARE(CreditosForm->ui.Memo1->toPlainText(), text);
+        QCOMPARE(control<MemoBox>(CreditosForm, "Memo1")->toPlainText(), text);
     }
 
     void salirEndsTheProgram()
     {
         ProgramWindows windows;
-        QTimer::singleShot(0, MainForm->ui.Button2, &QPushButton::click);
+        QTimer::singleShot(0, control<QPushButton>(MainForm, "Button2"), &QPushButton::click);
         QTimer::singleShot(5000, [] { QApplication::exit(99); }); // guard against a hang
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!MainForm->isVisible());

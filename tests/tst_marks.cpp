@@ -10,6 +10,7 @@
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -436,8 +437,7 @@ private slots:
 private:
     void questionnaireMarks()
     {
-        auto &ui = CuestionarioForm->ui;
-        RichEditBox *box = ui.QuestionsRichEdit;
+        RichEditBox *box = control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit");
         const int last = int(stem(5).size()) - 1;
         QCOMPARE(stem(5).at(last), QLatin1Char('2'));
         for (int q = 1; q <= QuestionCount; ++q) {
@@ -446,26 +446,25 @@ private:
                        qPrintable(QStringLiteral("questionnaire %1").arg(q)));
             if (QTest::currentTestFailed())
                 return;
-            ui.Button3->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
         }
         // Back to 5 from 6 and again from the start: the same single raised character.
-        ui.Button4->click();
-        clickTimes(ui.Button2, QuestionCount - 5);
+        control<QPushButton>(CuestionarioForm, "Button4")->click();
+        clickTimes(control<QPushButton>(CuestionarioForm, "Button2"), QuestionCount - 5);
         QCOMPARE(int(CuestionarioForm->CurrentQuestion), 5);
         checkMarks(box, {last}, {}, "questionnaire 5 coming back");
-        ui.Button3->click();
+        control<QPushButton>(CuestionarioForm, "Button3")->click();
         checkMarks(box, {}, {}, "questionnaire 6 after 5");
-        ui.Button1->click();
-        clickTimes(ui.Button3, 4);
+        control<QPushButton>(CuestionarioForm, "Button1")->click();
+        clickTimes(control<QPushButton>(CuestionarioForm, "Button3"), 4);
         checkMarks(box, {last}, {}, "questionnaire 5 again");
     }
 
     void drawnExponent()
     {
-        auto &ui = CuestionarioForm->ui;
-        clickTimes(ui.Button3, 4);
+        clickTimes(control<QPushButton>(CuestionarioForm, "Button3"), 4);
         QCOMPARE(int(CuestionarioForm->CurrentQuestion), 5);
-        RichEditBox *box = ui.QuestionsRichEdit;
+        RichEditBox *box = control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit");
         QCOMPARE(box->font().pixelSize(), 21);
 
         // The same stem in a box of the same font and size, never marked.
@@ -498,9 +497,8 @@ private:
 
     void reviewQuestions()
     {
-        auto &ui = RCForm->ui;
-        RichEditBox *comment = ui.RCRichEdit;
-        RichEditBox *question = ui.QuestionsRichEdit;
+        RichEditBox *comment = control<RichEditBox>(RCForm, "RCRichEdit");
+        RichEditBox *question = control<RichEditBox>(RCForm, "QuestionsRichEdit");
 
         // Question 1: four references, three characters each, nothing raised.
         QCOMPARE(int(RCForm->CurrentQuestion), 1);
@@ -512,7 +510,7 @@ private:
         checkMarks(question, {}, {}, "review 1 stem");
 
         // Question 3: the reference that ends the commentary is bold, its full stop is not.
-        clickTimes(ui.Button3, 2);
+        clickTimes(control<QPushButton>(RCForm, "Button3"), 2);
         QCOMPARE(int(RCForm->CurrentQuestion), 3);
         references.clear();
         bold = referencePositions(3, &references);
@@ -524,12 +522,12 @@ private:
         checkMarks(comment, {}, bold, "review 3");
 
         // Question 5: the stem's "2" and five characters of the commentary raised.
-        clickTimes(ui.Button3, 2);
+        clickTimes(control<QPushButton>(RCForm, "Button3"), 2);
         QCOMPARE(int(RCForm->CurrentQuestion), 5);
         checkReviewFive("review 5");
 
         // Question 6 right after 5: nothing of 5 carries over.
-        ui.Button3->click();
+        control<QPushButton>(RCForm, "Button3")->click();
         references.clear();
         bold = referencePositions(6, &references);
         QCOMPARE(references.size(), 4);
@@ -538,7 +536,7 @@ private:
         checkMarks(question, {}, {}, "review 6 stem");
 
         // Question 13: "-9" raised and four references of four characters.
-        clickTimes(ui.Button3, 7);
+        clickTimes(control<QPushButton>(RCForm, "Button3"), 7);
         QCOMPARE(int(RCForm->CurrentQuestion), 13);
         references.clear();
         bold = referencePositions(13, &references);
@@ -553,8 +551,8 @@ private:
         for (int q = 1; q <= QuestionCount; ++q) {
             if (q == 5 || q == 13)
                 continue;
-            ui.Button1->click();
-            clickTimes(ui.Button3, q - 1);
+            control<QPushButton>(RCForm, "Button1")->click();
+            clickTimes(control<QPushButton>(RCForm, "Button3"), q - 1);
             references.clear();
             bold = referencePositions(q, &references);
             QCOMPARE(references.size(), 4);
@@ -565,15 +563,14 @@ private:
         }
 
         // Question 5 a second time, coming back from 13: the same marks as the first time.
-        ui.Button4->click();
-        clickTimes(ui.Button2, QuestionCount - 5);
+        control<QPushButton>(RCForm, "Button4")->click();
+        clickTimes(control<QPushButton>(RCForm, "Button2"), QuestionCount - 5);
         QCOMPARE(int(RCForm->CurrentQuestion), 5);
         checkReviewFive("review 5 again");
     }
 
     void checkReviewFive(const char *where)
     {
-        auto &ui = RCForm->ui;
         const QString text = commentary(5);
         const auto at = [&text](const char *snippet) {
             return int(text.indexOf(QLatin1String(snippet), 0, Qt::CaseInsensitive));
@@ -586,10 +583,10 @@ private:
         QCOMPARE(references, QStringList({"5.2", "5.4", "5.3", "5.1"}));
         for (int p : raised)
             QVERIFY(!bold.contains(p));
-        checkMarks(ui.RCRichEdit, raised, bold, where);
+        checkMarks(control<RichEditBox>(RCForm, "RCRichEdit"), raised, bold, where);
         const int last = int(stem(5).size()) - 1;
         QCOMPARE(stem(5).at(last), QLatin1Char('2'));
-        checkMarks(ui.QuestionsRichEdit, {last}, {}, where);
+        checkMarks(control<RichEditBox>(RCForm, "QuestionsRichEdit"), {last}, {}, where);
     }
 };
 

@@ -4,11 +4,16 @@
 
 #include "AvisoUnit.h"
 #include "CuestionarioUnit.h"
+#include "MemoBox.h"
+#include "RichEditBox.h"
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -24,11 +29,6 @@ const QString NoticeFirstLine = QStringLiteral("Usted ha dejado sin responder la
 const QString NoticeLastLine = QStringLiteral("¿Quiere revisar de nuevo sus respuestas?");
 const QString AllQuestions = QStringLiteral(
     "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");
-
-Ui::TCuestionarioForm &ui()
-{
-    return CuestionarioForm->ui;
-}
 
 QRadioButton *radio(int k)
 {
@@ -102,7 +102,7 @@ private:
     void answer()
     {
         QStringList lines;
-        const QTextDocument *document = AvisoForm->ui.Memo1->document();
+        const QTextDocument *document = control<MemoBox>(AvisoForm, "Memo1")->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             lines << block.text();
         m_lines << lines;
@@ -116,10 +116,10 @@ private:
         const Reply reply = m_replies.isEmpty() ? Back : m_replies.takeFirst();
         switch (reply) {
         case Back:
-            AvisoForm->ui.Button5->click();
+            control<QPushButton>(AvisoForm, "Button5")->click();
             break;
         case Proceed:
-            AvisoForm->ui.Button6->click();
+            control<QPushButton>(AvisoForm, "Button6")->click();
             break;
         case CloseBox:
             pressCloseBox(AvisoForm);
@@ -127,7 +127,7 @@ private:
         case EscapeThenBack:
             pressKey(AvisoForm, Qt::Key_Escape);
             m_stayedOpenOnEscape = AvisoForm->isVisible() && AvisoForm->isShownModally();
-            AvisoForm->ui.Button5->click();
+            control<QPushButton>(AvisoForm, "Button5")->click();
             break;
         }
     }
@@ -157,8 +157,9 @@ class QuestionnaireTest : public QObject
     static void expectShown(int q, int checked)
     {
         QCOMPARE(int(CuestionarioForm->CurrentQuestion), q);
-        QCOMPARE(ui().QuestionsGroupBox->title(), QStringLiteral("Pregunta %1 de 24").arg(q));
-        QCOMPARE(ui().QuestionsRichEdit->wholeText(),
+        QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
+                 QStringLiteral("Pregunta %1 de 24").arg(q));
+        QCOMPARE(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")->wholeText(),
                  QString::fromUtf8(QuestionTexts[q - 1]) + QLatin1Char('\n'));
         for (int k = 1; k <= OptionsPerQuestion; ++k) {
             QCOMPARE(radio(k)->text(),
@@ -169,9 +170,9 @@ class QuestionnaireTest : public QObject
 
     static void goTo(int q)
     {
-        ui().Button1->click();
+        control<QPushButton>(CuestionarioForm, "Button1")->click();
         for (int i = 1; i < q; ++i)
-            ui().Button3->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
     }
 
 private slots:
@@ -187,17 +188,25 @@ private slots:
             for (int q = 1; q <= QuestionCount; ++q) {
                 expectShown(q, NoAnswer);
                 QVERIFY2(
-                    ui().QuestionsRichEdit->verticalScrollBar()->value() == 0,
+                    control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
+                            ->verticalScrollBar()
+                            ->value() == 0,
                     qPrintable(QStringLiteral("question %1 scrolled by %2")
                                    .arg(q)
-                                   .arg(ui().QuestionsRichEdit->verticalScrollBar()->value())));
-                QVERIFY(ui().QuestionsRichEdit->document()->size().height() <=
-                        ui().QuestionsRichEdit->viewport()->height());
+                                   .arg(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
+                                            ->verticalScrollBar()
+                                            ->value())));
+                QVERIFY(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
+                            ->document()
+                            ->size()
+                            .height() <= control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
+                                             ->viewport()
+                                             ->height());
                 if (QTest::currentTestFailed())
                     return;
-                ui().Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         QCOMPARE(result, int(Form::Cancel));
         QVERIFY(UserAnswers == blankSheet());
@@ -210,40 +219,44 @@ private slots:
         ResetAnswers();
         runQuestionnaire([] {
             radio(3)->click();
-            ui().QuestionsGroupBox->setTitle(QStringLiteral("sin redibujar"));
-            ui().Button2->click();
+            control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")
+                ->setTitle(QStringLiteral("sin redibujar"));
+            control<QPushButton>(CuestionarioForm, "Button2")->click();
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
-            QCOMPARE(ui().QuestionsGroupBox->title(), QStringLiteral("sin redibujar"));
+            QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
+                     QStringLiteral("sin redibujar"));
             QCOMPARE(checkedOptions(), QList<int>{3});
             QVERIFY(UserAnswers == blankSheet());
 
-            ui().Button1->click();
+            control<QPushButton>(CuestionarioForm, "Button1")->click();
             expectShown(1, 3);
             QCOMPARE(UserAnswers[0], 3);
 
-            ui().Button4->click();
+            control<QPushButton>(CuestionarioForm, "Button4")->click();
             expectShown(24, NoAnswer);
             radio(1)->click();
-            ui().QuestionsGroupBox->setTitle(QStringLiteral("sin redibujar"));
-            ui().Button3->click();
+            control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")
+                ->setTitle(QStringLiteral("sin redibujar"));
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
-            QCOMPARE(ui().QuestionsGroupBox->title(), QStringLiteral("sin redibujar"));
+            QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
+                     QStringLiteral("sin redibujar"));
             QCOMPARE(checkedOptions(), QList<int>{1});
             QCOMPARE(UserAnswers[23], NoAnswer);
 
-            ui().Button4->click();
+            control<QPushButton>(CuestionarioForm, "Button4")->click();
             expectShown(24, 1);
             QCOMPARE(UserAnswers[23], 1);
 
             // No wrapping around at either end, however often pressed.
             for (int i = 0; i < 3; ++i)
-                ui().Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
-            ui().Button1->click();
+            control<QPushButton>(CuestionarioForm, "Button1")->click();
             for (int i = 0; i < 3; ++i)
-                ui().Button2->click();
+                control<QPushButton>(CuestionarioForm, "Button2")->click();
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         Sheet expected = blankSheet();
         expected[0] = 3;
@@ -260,34 +273,34 @@ private slots:
         Sheet expected = blankSheet();
         int result = runQuestionnaire([&expected, &notice] {
             radio(2)->click();
-            ui().Button3->click(); // Siguiente
+            control<QPushButton>(CuestionarioForm, "Button3")->click(); // Siguiente
             expected[0] = 2;
             QVERIFY(UserAnswers == expected);
             expectShown(2, NoAnswer);
 
             radio(4)->click();
-            ui().Button2->click(); // Anterior
+            control<QPushButton>(CuestionarioForm, "Button2")->click(); // Anterior
             expected[1] = 4;
             QVERIFY(UserAnswers == expected);
             expectShown(1, 2);
 
             goTo(3);
             radio(1)->click();
-            ui().Button1->click(); // Inicial
+            control<QPushButton>(CuestionarioForm, "Button1")->click(); // Inicial
             expected[2] = 1;
             QVERIFY(UserAnswers == expected);
             expectShown(1, 2);
 
             goTo(4);
             radio(3)->click();
-            ui().Button4->click(); // Final
+            control<QPushButton>(CuestionarioForm, "Button4")->click(); // Final
             expected[3] = 3;
             QVERIFY(UserAnswers == expected);
             expectShown(24, NoAnswer);
 
             // Submission stores before it looks for blanks: 24 is not listed.
             radio(2)->click();
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             expected[23] = 2;
             QVERIFY(UserAnswers == expected);
             QCOMPARE(notice.showings(), 1);
@@ -298,7 +311,7 @@ private slots:
 
             goTo(7);
             radio(4)->click();
-            ui().Button6->click(); // Salir
+            control<QPushButton>(CuestionarioForm, "Button6")->click(); // Salir
         });
         QCOMPARE(result, int(Form::Cancel));
         expected[6] = 4;
@@ -332,16 +345,16 @@ private slots:
             QCOMPARE(checkedOptions(), QList<int>{3});
             QVERIFY(UserAnswers == blankSheet());
 
-            ui().Button3->click();
-            ui().Button2->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            control<QPushButton>(CuestionarioForm, "Button2")->click();
             expectShown(1, 3);
             QCOMPARE(UserAnswers[0], 3);
             // Changing it later replaces the stored answer once the question is left.
             radio(4)->click();
             QCOMPARE(UserAnswers[0], 3);
-            ui().Button3->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
             QCOMPARE(UserAnswers[0], 4);
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
     }
 
@@ -353,16 +366,16 @@ private slots:
         ResetAnswers();
         runQuestionnaire([] {
             radio(2)->click();
-            ui().Button3->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
             expectShown(2, NoAnswer);
             radio(2)->click();
-            ui().Button2->click();
+            control<QPushButton>(CuestionarioForm, "Button2")->click();
             expectShown(1, 2);
-            ui().Button3->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
             expectShown(2, 2);
-            ui().Button4->click();
+            control<QPushButton>(CuestionarioForm, "Button4")->click();
             expectShown(24, NoAnswer);
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
 
         // A sheet with a pattern of answers and blanks, shown forwards and backwards.
@@ -373,13 +386,13 @@ private slots:
         runQuestionnaire([&sheet] {
             for (int q = 1; q <= QuestionCount; ++q) {
                 expectShown(q, sheet[std::size_t(q - 1)]);
-                ui().Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
             for (int q = QuestionCount; q >= 1; --q) {
                 expectShown(q, sheet[std::size_t(q - 1)]);
-                ui().Button2->click();
+                control<QPushButton>(CuestionarioForm, "Button2")->click();
             }
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         QVERIFY(UserAnswers == sheet);
     }
@@ -393,9 +406,9 @@ private slots:
             for (int q = 1; q <= QuestionCount; ++q) {
                 radio(CorrectOptions[std::size_t(q - 1)])->click();
                 if (q < QuestionCount)
-                    ui().Button3->click();
+                    control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
         });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 0);
@@ -408,11 +421,11 @@ private slots:
             for (int q = 1; q <= QuestionCount; ++q) {
                 if (q != 12)
                     radio(1)->click();
-                ui().Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
             goTo(12);
             radio(2)->click();
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
         });
         QCOMPARE(again, int(Form::OK));
         QCOMPARE(notice.showings(), 0);
@@ -434,10 +447,10 @@ private slots:
                 if (q != 3 && q != 7 && q != 12)
                     radio(q % 4 + 1)->click();
                 if (q < QuestionCount)
-                    ui().Button3->click();
+                    control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
             goTo(12);
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             QCOMPARE(notice.showings(), 1);
             QCOMPARE(notice.lines(0), noticeText(QStringLiteral("3, 7, 12")));
             QVERIFY(notice.questionnaireBelow(0));
@@ -446,21 +459,21 @@ private slots:
 
             // The question on show, now checked, drops out of the list.
             radio(1)->click();
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             QCOMPARE(notice.showings(), 2);
             QCOMPARE(notice.lines(1), noticeText(QStringLiteral("3, 7")));
             expectShown(12, 1);
 
             goTo(3);
             radio(4)->click();
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             QCOMPARE(notice.showings(), 3);
             QCOMPARE(notice.lines(2), noticeText(QStringLiteral("7")));
             expectShown(3, 4);
 
             goTo(7);
             radio(2)->click();
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
         });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 3);
@@ -480,22 +493,22 @@ private slots:
         const int result = runQuestionnaire([&notice] {
             goTo(5);
             radio(2)->click();
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             QCOMPARE(notice.showings(), 1);
             expectShown(5, 2);
             QVERIFY(CuestionarioForm->isVisible());
             QCOMPARE(CuestionarioForm->modalResult(), int(Form::NoResult));
 
-            ui().Button5->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
             QCOMPARE(notice.showings(), 2);
             expectShown(5, 2);
             QVERIFY(CuestionarioForm->isVisible());
 
             // The user can still page on and come back.
-            ui().Button3->click();
-            ui().Button2->click();
+            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            control<QPushButton>(CuestionarioForm, "Button2")->click();
             expectShown(5, 2);
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         QCOMPARE(result, int(Form::Cancel));
         QCOMPARE(notice.lines(0).value(2), notice.lines(1).value(2));
@@ -511,7 +524,8 @@ private slots:
         ResetAnswers();
         NoticeReplies notice;
         notice.queue(NoticeReplies::Proceed);
-        const int result = runQuestionnaire([] { ui().Button5->click(); });
+        const int result =
+            runQuestionnaire([] { control<QPushButton>(CuestionarioForm, "Button5")->click(); });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 1);
         QCOMPARE(notice.lines(0), noticeText(AllQuestions));
@@ -529,18 +543,18 @@ private slots:
         ResetAnswers();
         UserAnswers.fill(1);
         UserAnswers[23] = NoAnswer;
-        whenShownModally(AvisoForm, [] { AvisoForm->ui.Button6->click(); });
+        whenShownModally(AvisoForm, [] { control<QPushButton>(AvisoForm, "Button6")->click(); });
         QCOMPARE(AvisoForm->showModal(), int(Form::OK));
-        QCOMPARE(AvisoForm->ui.Memo1->document()->blockCount(), 5);
-        QCOMPARE(AvisoForm->ui.Memo1->document()->findBlockByNumber(2).text(),
+        QCOMPARE(control<MemoBox>(AvisoForm, "Memo1")->document()->blockCount(), 5);
+        QCOMPARE(control<MemoBox>(AvisoForm, "Memo1")->document()->findBlockByNumber(2).text(),
                  QStringLiteral("24"));
 
         UserAnswers[0] = NoAnswer;
-        whenShownModally(AvisoForm, [] { AvisoForm->ui.Button5->click(); });
+        whenShownModally(AvisoForm, [] { control<QPushButton>(AvisoForm, "Button5")->click(); });
         QCOMPARE(AvisoForm->showModal(), int(Form::Cancel));
-        QCOMPARE(AvisoForm->ui.Memo1->document()->findBlockByNumber(2).text(),
+        QCOMPARE(control<MemoBox>(AvisoForm, "Memo1")->document()->findBlockByNumber(2).text(),
                  QStringLiteral("1, 24"));
-        QCOMPARE(AvisoForm->ui.Memo1->document()->blockCount(), 5);
+        QCOMPARE(control<MemoBox>(AvisoForm, "Memo1")->document()->blockCount(), 5);
 
         bool stayedOpen = false;
         whenShownModally(AvisoForm, [&stayedOpen] {
@@ -557,7 +571,9 @@ private slots:
     void leavingAndEscape()
     {
         ResetAnswers();
-        QCOMPARE(runQuestionnaire([] { ui().Button6->click(); }), int(Form::Cancel));
+        QCOMPARE(
+            runQuestionnaire([] { control<QPushButton>(CuestionarioForm, "Button6")->click(); }),
+            int(Form::Cancel));
         QCOMPARE(runQuestionnaire([] { pressCloseBox(CuestionarioForm); }), int(Form::Cancel));
 
         NoticeReplies notice;
@@ -568,8 +584,8 @@ private slots:
             pressKey(CuestionarioForm, Qt::Key_Escape);
             stillOpen = CuestionarioForm->isVisible();
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 4);
-            ui().Button5->click();
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         QVERIFY(stillOpen);
         QVERIFY(notice.stayedOpenOnEscape());
@@ -586,12 +602,12 @@ private slots:
         runQuestionnaire([&movedTo] {
             for (int q = 1; q <= 10; ++q) {
                 radio(q % 4 + 1)->click();
-                ui().Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
             radio(4)->click();
             movedTo = CuestionarioForm->pos() + QPoint(40, 30);
             CuestionarioForm->move(movedTo);
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         QCOMPARE(UserAnswers[10], 4);
 
@@ -603,9 +619,9 @@ private slots:
                 expectShown(q, NoAnswer);
                 if (QTest::currentTestFailed())
                     return;
-                ui().Button3->click();
+                control<QPushButton>(CuestionarioForm, "Button3")->click();
             }
-            ui().Button6->click();
+            control<QPushButton>(CuestionarioForm, "Button6")->click();
         });
         QCOMPARE(shownAt, movedTo);
         QVERIFY(UserAnswers == blankSheet());

@@ -18,6 +18,7 @@
 #include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
+#include "MemoBox.h"
 #include "RCUnit.h"
 #include "RichEditBox.h"
 #include "TestDefinitionUnit.h"
@@ -25,8 +26,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPointingDevice>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -487,17 +492,15 @@ private:
 
     void actInMain()
     {
-        const auto &ui = MainForm->ui;
         // Only keys that cannot end the program: Enter or Space on "Salir" would.
-        choose({{8, [&] { press(ui.TestButton); }},
-                {1, [&] { press(ui.Button1); }},
+        choose({{8, [&] { press(control<QPushButton>(MainForm, "TestButton")); }},
+                {1, [&] { press(control<QPushButton>(MainForm, "Button1")); }},
                 {1, [&] { key(Window::Main, Qt::Key_Escape); }},
                 {1, [&] { key(Window::Main, Qt::Key_Tab); }}});
     }
 
     void actInQuestionnaire()
     {
-        const auto &ui = CuestionarioForm->ui;
         if (m_checkedBefore == NoAnswer && m_random.generateDouble() < m_diligence) {
             answer();
             return;
@@ -510,11 +513,17 @@ private:
         const std::array<int, 9> weights =
             heading ? std::array{1, backward ? 12 : 1, backward ? 1 : 12, 1, 3, 0, 0, 0, 3}
                     : std::array{2, 3, 12, 2, 12, 2, 1, 1, 8};
-        std::vector<Choice> choices = navigation({ui.Button1, ui.Button2, ui.Button3, ui.Button4},
-                                                 {weights[0], weights[1], weights[2], weights[3]});
+        std::vector<Choice> choices =
+            navigation({control<QPushButton>(CuestionarioForm, "Button1"),
+                        control<QPushButton>(CuestionarioForm, "Button2"),
+                        control<QPushButton>(CuestionarioForm, "Button3"),
+                        control<QPushButton>(CuestionarioForm, "Button4")},
+                       {weights[0], weights[1], weights[2], weights[3]});
         choices.push_back({weights[4], [&] { answer(); }});
-        choices.push_back({weights[5], [&] { press(ui.Button5); }});
-        choices.push_back({weights[6], [&] { press(ui.Button6); }});
+        choices.push_back(
+            {weights[5], [&] { press(control<QPushButton>(CuestionarioForm, "Button5")); }});
+        choices.push_back(
+            {weights[6], [&] { press(control<QPushButton>(CuestionarioForm, "Button6")); }});
         choices.push_back({weights[7], [&] { closeBox(Window::Questionnaire); }});
         choices.push_back({weights[8], [&] { randomKey(Window::Questionnaire); }});
         choose(choices);
@@ -522,25 +531,26 @@ private:
 
     void actInNotice()
     {
-        choose({{3, [&] { press(AvisoForm->ui.Button5); }},
-                {4, [&] { press(AvisoForm->ui.Button6); }},
+        choose({{3, [&] { press(control<QPushButton>(AvisoForm, "Button5")); }},
+                {4, [&] { press(control<QPushButton>(AvisoForm, "Button6")); }},
                 {2, [&] { closeBox(Window::Notice); }},
                 {2, [&] { randomKey(Window::Notice); }}});
     }
 
     void actInEvaluation()
     {
-        choose({{4, [&] { press(EvaluacionForm->ui.Button1); }},
-                {1, [&] { press(EvaluacionForm->ui.Button2); }},
+        choose({{4, [&] { press(control<QPushButton>(EvaluacionForm, "Button1")); }},
+                {1, [&] { press(control<QPushButton>(EvaluacionForm, "Button2")); }},
                 {1, [&] { closeBox(Window::Evaluation); }},
                 {3, [&] { randomKey(Window::Evaluation); }}});
     }
 
     void actInReview()
     {
-        const auto &ui = RCForm->ui;
-        std::vector<Choice> choices =
-            navigation({ui.Button1, ui.Button2, ui.Button3, ui.Button4}, {4, 4, 4, 4});
+        std::vector<Choice> choices = navigation(
+            {control<QPushButton>(RCForm, "Button1"), control<QPushButton>(RCForm, "Button2"),
+             control<QPushButton>(RCForm, "Button3"), control<QPushButton>(RCForm, "Button4")},
+            {4, 4, 4, 4});
         // The continuations sit on an inert panel: a click on one changes nothing.
         choices.push_back({3, [&] {
                                QRadioButton *button =
@@ -548,7 +558,7 @@ private:
                                log(QStringLiteral("click inert %1").arg(button->objectName()));
                                clickRadio(button);
                            }});
-        choices.push_back({1, [&] { press(ui.Button5); }});
+        choices.push_back({1, [&] { press(control<QPushButton>(RCForm, "Button5")); }});
         choices.push_back({1, [&] { closeBox(Window::Review); }});
         choices.push_back({4, [&] { randomKey(Window::Review); }});
         choose(choices);
@@ -556,7 +566,7 @@ private:
 
     void actInCredits()
     {
-        choose({{2, [&] { press(CreditosForm->ui.Button5); }},
+        choose({{2, [&] { press(control<QPushButton>(CreditosForm, "Button5")); }},
                 {2, [&] { closeBox(Window::Credits); }},
                 {2, [&] { randomKey(Window::Credits); }}});
     }
@@ -597,19 +607,19 @@ private:
         }
         switch (top) {
         case Window::Questionnaire:
-            press(CuestionarioForm->ui.Button6);
+            press(control<QPushButton>(CuestionarioForm, "Button6"));
             break;
         case Window::Notice:
-            press(AvisoForm->ui.Button5);
+            press(control<QPushButton>(AvisoForm, "Button5"));
             break;
         case Window::Evaluation:
-            press(EvaluacionForm->ui.Button2);
+            press(control<QPushButton>(EvaluacionForm, "Button2"));
             break;
         case Window::Review:
-            press(RCForm->ui.Button5);
+            press(control<QPushButton>(RCForm, "Button5"));
             break;
         case Window::Credits:
-            press(CreditosForm->ui.Button5);
+            press(control<QPushButton>(CreditosForm, "Button5"));
             break;
         case Window::Main:
             break;
@@ -651,7 +661,7 @@ private:
         m_ended = true;
         if (m_random.bounded(2) == 0) {
             log(QStringLiteral("end the program by \"Salir\""));
-            clickButton(MainForm->ui.Button2);
+            clickButton(control<QPushButton>(MainForm, "Button2"));
         } else {
             log(QStringLiteral("end the program by the close box"));
             pressCloseBox(MainForm);
@@ -677,14 +687,9 @@ private:
 
     void expectPress(QAbstractButton *button)
     {
-        const auto &main = MainForm->ui;
-        const auto &questionnaire = CuestionarioForm->ui;
-        const auto &notice = AvisoForm->ui;
-        const auto &evaluation = EvaluacionForm->ui;
-        const auto &review = RCForm->ui;
         const int q = m_questionnaireQuestion;
         const int r = m_reviewQuestion;
-        if (button == main.TestButton) {
+        if (button == control<QPushButton>(MainForm, "TestButton")) {
             // Each run of the test has its own user: how much of the test it knows, and how
             // readily it answers a question it has not answered yet.
             m_knowledge = m_random.generateDouble();
@@ -695,48 +700,48 @@ private:
             m_sheet.fill(NoAnswer);
             m_stack = {Window::Questionnaire};
             showQuestionnaireQuestion(1);
-        } else if (button == main.Button1) {
+        } else if (button == control<QPushButton>(MainForm, "Button1")) {
             m_stack = {Window::Credits};
-        } else if (button == questionnaire.Button1) {
+        } else if (button == control<QPushButton>(CuestionarioForm, "Button1")) {
             moveQuestionnaire(1);
-        } else if (button == questionnaire.Button2) {
+        } else if (button == control<QPushButton>(CuestionarioForm, "Button2")) {
             if (q > 1)
                 moveQuestionnaire(q - 1);
-        } else if (button == questionnaire.Button3) {
+        } else if (button == control<QPushButton>(CuestionarioForm, "Button3")) {
             if (q < QuestionCount)
                 moveQuestionnaire(q + 1);
-        } else if (button == questionnaire.Button4) {
+        } else if (button == control<QPushButton>(CuestionarioForm, "Button4")) {
             moveQuestionnaire(QuestionCount);
-        } else if (button == questionnaire.Button5) {
+        } else if (button == control<QPushButton>(CuestionarioForm, "Button5")) {
             storeAnswer();
             if (blankItems(m_sheet).isEmpty())
                 close({{Window::Questionnaire, Form::OK}}, {Window::Evaluation});
             else
                 m_stack = {Window::Questionnaire, Window::Notice};
-        } else if (button == questionnaire.Button6) {
+        } else if (button == control<QPushButton>(CuestionarioForm, "Button6")) {
             storeAnswer();
             close({{Window::Questionnaire, Form::Cancel}}, {});
-        } else if (button == notice.Button5) {
+        } else if (button == control<QPushButton>(AvisoForm, "Button5")) {
             close({{Window::Notice, Form::Cancel}}, {Window::Questionnaire});
-        } else if (button == notice.Button6) {
+        } else if (button == control<QPushButton>(AvisoForm, "Button6")) {
             close({{Window::Notice, Form::OK}, {Window::Questionnaire, Form::OK}},
                   {Window::Evaluation});
-        } else if (button == evaluation.Button1) {
+        } else if (button == control<QPushButton>(EvaluacionForm, "Button1")) {
             close({{Window::Evaluation, Form::OK}}, {Window::Review});
             m_reviewQuestion = 1;
-        } else if (button == evaluation.Button2) {
+        } else if (button == control<QPushButton>(EvaluacionForm, "Button2")) {
             close({{Window::Evaluation, Form::Cancel}}, {});
-        } else if (button == review.Button1) {
+        } else if (button == control<QPushButton>(RCForm, "Button1")) {
             m_reviewQuestion = 1;
-        } else if (button == review.Button2) {
+        } else if (button == control<QPushButton>(RCForm, "Button2")) {
             m_reviewQuestion = qMax(1, r - 1);
-        } else if (button == review.Button3) {
+        } else if (button == control<QPushButton>(RCForm, "Button3")) {
             m_reviewQuestion = qMin(QuestionCount, r + 1);
-        } else if (button == review.Button4) {
+        } else if (button == control<QPushButton>(RCForm, "Button4")) {
             m_reviewQuestion = QuestionCount;
-        } else if (button == review.Button5) {
+        } else if (button == control<QPushButton>(RCForm, "Button5")) {
             close({{Window::Review, Form::OK}}, {});
-        } else if (button == CreditosForm->ui.Button5) {
+        } else if (button == control<QPushButton>(CreditosForm, "Button5")) {
             close({{Window::Credits, Form::OK}}, {});
         } else {
             fail(QStringLiteral("pressed a button the walk does not know: %1")
@@ -881,8 +886,8 @@ private:
         if (q < 1 || q > QuestionCount)
             fail(QStringLiteral("questionnaire on question %1").arg(q));
         expectEqual(q, m_questionnaireQuestion, "questionnaire question");
-        expectEqual(form->ui.QuestionsGroupBox->title(), QStringLiteral("Pregunta %1 de 24").arg(q),
-                    "questionnaire caption");
+        expectEqual(control<QGroupBox>(form, "QuestionsGroupBox")->title(),
+                    QStringLiteral("Pregunta %1 de 24").arg(q), "questionnaire caption");
         const auto buttons = form->radioButtons();
         if (checkedCount(buttons) > 1)
             fail(QStringLiteral("more than one continuation checked"));
@@ -892,10 +897,10 @@ private:
         else if (m_checkedBefore != NoAnswer && checked == NoAnswer)
             fail(QStringLiteral("a check was withdrawn"));
         m_expectedChecked = checked;
-        expectEqual(form->ui.QuestionsRichEdit->wholeText(), stem(q) + QLatin1Char('\n'),
-                    "questionnaire's stem");
-        expectEqual(int(raisedPositions(form->ui.QuestionsRichEdit).size()), raisedInStem(q),
-                    "raised characters in the questionnaire's stem");
+        expectEqual(control<RichEditBox>(form, "QuestionsRichEdit")->wholeText(),
+                    stem(q) + QLatin1Char('\n'), "questionnaire's stem");
+        expectEqual(int(raisedPositions(control<RichEditBox>(form, "QuestionsRichEdit")).size()),
+                    raisedInStem(q), "raised characters in the questionnaire's stem");
     }
 
     void verifyNotice()
@@ -904,7 +909,7 @@ private:
         if (blanks.isEmpty())
             fail(QStringLiteral("the notice is on show with no blank item"));
         expectEqual(QString::fromStdString(BlankItemsText()), blanks, "blank items");
-        expectEqual(AvisoForm->ui.Memo1->toPlainText().split(QLatin1Char('\n')),
+        expectEqual(control<MemoBox>(AvisoForm, "Memo1")->toPlainText().split(QLatin1Char('\n')),
                     QStringList{QStringLiteral("Usted ha dejado sin responder las preguntas:"),
                                 QString(), blanks, QString(),
                                 QStringLiteral("¿Quiere revisar de nuevo sus respuestas?")},
@@ -913,17 +918,19 @@ private:
 
     void verifyEvaluation()
     {
-        const auto &ui = EvaluacionForm->ui;
-        expectEqual(ui.RCLabel->text(), QString::number(CountCorrect()), "count label");
-        expectEqual(ui.WrongItemsLabel->text(), QString::fromStdString(WrongItemsText()),
-                    "wrong items label");
-        expectEqual(ui.BlanckLabel->text(), QString::fromStdString(BlankItemsText()),
-                    "blank items label");
+        expectEqual(control<QLabel>(EvaluacionForm, "RCLabel")->text(),
+                    QString::number(CountCorrect()), "count label");
+        expectEqual(control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text(),
+                    QString::fromStdString(WrongItemsText()), "wrong items label");
+        expectEqual(control<QLabel>(EvaluacionForm, "BlanckLabel")->text(),
+                    QString::fromStdString(BlankItemsText()), "blank items label");
 
         // The three classes the labels show partition the questions as the sheet does.
-        const int correct = ui.RCLabel->text().toInt();
-        const QList<int> wrong = parseItemList(ui.WrongItemsLabel->text());
-        const QList<int> blank = parseItemList(ui.BlanckLabel->text());
+        const int correct = control<QLabel>(EvaluacionForm, "RCLabel")->text().toInt();
+        const QList<int> wrong =
+            parseItemList(control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text());
+        const QList<int> blank =
+            parseItemList(control<QLabel>(EvaluacionForm, "BlanckLabel")->text());
         expectEqual(int(correct + wrong.size() + blank.size()), QuestionCount, "classes' sizes");
         for (int q = 1; q <= QuestionCount; ++q) {
             const int answer = m_sheet[q - 1];
@@ -936,7 +943,7 @@ private:
                 fail(QStringLiteral("item %1 (answer %2) in the wrong class").arg(q).arg(answer));
         }
         const int tenths = (correct * 250 + 3) / 6; // correct * 100 / 24, rounded to tenths
-        expectEqual(ui.RCPercentLabel->text(),
+        expectEqual(control<QLabel>(EvaluacionForm, "RCPercentLabel")->text(),
                     QString::number(tenths / 10) + QLocale().decimalPoint() +
                         QString::number(tenths % 10) + QLatin1Char('%'),
                     "percentage label");
@@ -951,22 +958,23 @@ private:
         expectEqual(q, m_reviewQuestion, "review question");
         if (!m_failure.isEmpty())
             return;
-        expectEqual(form->ui.QuestionsGroupBox->title(), QStringLiteral("Pregunta %1 de 24").arg(q),
-                    "review caption");
+        expectEqual(control<QGroupBox>(form, "QuestionsGroupBox")->title(),
+                    QStringLiteral("Pregunta %1 de 24").arg(q), "review caption");
         const auto buttons = form->radioButtons();
         expectEqual(checkedCount(buttons), 1, "continuations checked in the review");
         expectEqual(checkedOption(buttons), int(CorrectOptions[q - 1]),
                     "continuation checked in the review");
-        expectEqual(form->ui.QuestionsRichEdit->wholeText(), stem(q) + QLatin1Char('\n'),
-                    "review's stem");
-        expectEqual(form->ui.RCRichEdit->wholeText(), commentary(q) + QLatin1Char('\n'),
-                    "commentary");
-        expectEqual(boldPositions(form->ui.RCRichEdit), referencePositions(q), "bold positions");
-        expectEqual(int(raisedPositions(form->ui.RCRichEdit).size()), raisedInCommentary(q),
-                    "raised characters in the commentary");
-        expectEqual(int(raisedPositions(form->ui.QuestionsRichEdit).size()), raisedInStem(q),
-                    "raised characters in the review's stem");
-        expectEqual(int(boldPositions(form->ui.QuestionsRichEdit).size()), 0,
+        expectEqual(control<RichEditBox>(form, "QuestionsRichEdit")->wholeText(),
+                    stem(q) + QLatin1Char('\n'), "review's stem");
+        expectEqual(control<RichEditBox>(form, "RCRichEdit")->wholeText(),
+                    commentary(q) + QLatin1Char('\n'), "commentary");
+        expectEqual(boldPositions(control<RichEditBox>(form, "RCRichEdit")), referencePositions(q),
+                    "bold positions");
+        expectEqual(int(raisedPositions(control<RichEditBox>(form, "RCRichEdit")).size()),
+                    raisedInCommentary(q), "raised characters in the commentary");
+        expectEqual(int(raisedPositions(control<RichEditBox>(form, "QuestionsRichEdit")).size()),
+                    raisedInStem(q), "raised characters in the review's stem");
+        expectEqual(int(boldPositions(control<RichEditBox>(form, "QuestionsRichEdit")).size()), 0,
                     "bold characters in the stem");
     }
 

@@ -3,10 +3,13 @@
 // commentary, and keeps its question area readable but untouchable.
 
 #include "CuestionarioUnit.h"
+#include "Panel.h"
 #include "RCUnit.h"
+#include "RichEditBox.h"
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -49,9 +52,9 @@ Shown shown()
 {
     Shown s;
     s.current = RCForm->CurrentQuestion;
-    s.title = RCForm->ui.QuestionsGroupBox->title();
-    s.stem = RCForm->ui.QuestionsRichEdit->wholeText();
-    s.commentary = RCForm->ui.RCRichEdit->wholeText();
+    s.title = control<QGroupBox>(RCForm, "QuestionsGroupBox")->title();
+    s.stem = control<RichEditBox>(RCForm, "QuestionsRichEdit")->wholeText();
+    s.commentary = control<RichEditBox>(RCForm, "RCRichEdit")->wholeText();
     for (QRadioButton *button : RCForm->radioButtons()) {
         s.captions << button->text();
         s.checked << button->isChecked();
@@ -120,15 +123,13 @@ class ReviewTest : public QObject
 
     std::unique_ptr<ProgramWindows> windows;
 
-    Ui::TRCForm &ui() { return RCForm->ui; }
-
     // Shows the review, runs action inside it, then leaves it by "Salir" if it is still open.
     int review(const std::function<void()> &action)
     {
         whenShownModally(RCForm, [&] {
             action();
             if (RCForm->isVisible())
-                ui().Button5->click();
+                control<QPushButton>(RCForm, "Button5")->click();
         });
         return RCForm->showModal();
     }
@@ -147,16 +148,18 @@ private slots:
         QList<QWidget *> tabbedTo;
         review([&] {
             VERIFY_SHOWS(1);
-            QVERIFY(ui().RadioButton3->isChecked());
+            QVERIFY(control<QRadioButton>(RCForm, "RadioButton3")->isChecked());
             focused = RCForm->focusWidget();
             for (int i = 0; i < 8; ++i) {
                 QTest::keyClick(RCForm->focusWidget(), Qt::Key_Tab);
                 tabbedTo << RCForm->focusWidget();
             }
         });
-        QCOMPARE(focused, static_cast<QWidget *>(ui().Button1));
-        const QList<QWidget *> buttons = {ui().Button1, ui().Button2, ui().Button3, ui().Button4,
-                                          ui().Button5};
+        QCOMPARE(focused, static_cast<QWidget *>(control<QPushButton>(RCForm, "Button1")));
+        const QList<QWidget *> buttons = {
+            control<QPushButton>(RCForm, "Button1"), control<QPushButton>(RCForm, "Button2"),
+            control<QPushButton>(RCForm, "Button3"), control<QPushButton>(RCForm, "Button4"),
+            control<QPushButton>(RCForm, "Button5")};
         for (QWidget *widget : tabbedTo)
             QVERIFY2(buttons.contains(widget),
                      qPrintable(widget ? widget->objectName() : QString()));
@@ -169,39 +172,39 @@ private slots:
         UserAnswers.fill(NoAnswer);
         review([&] {
             // "Anterior" on question 1 changes nothing; the window does not wrap to 24.
-            ui().Button2->click();
+            control<QPushButton>(RCForm, "Button2")->click();
             VERIFY_SHOWS(1);
-            ui().Button2->click();
+            control<QPushButton>(RCForm, "Button2")->click();
             VERIFY_SHOWS(1);
             // "Siguiente" through every question.
             for (int q = 2; q <= QuestionCount; ++q) {
-                ui().Button3->click();
+                control<QPushButton>(RCForm, "Button3")->click();
                 VERIFY_SHOWS(q);
             }
             // "Siguiente" on 24 changes nothing; no wrap to 1.
-            ui().Button3->click();
+            control<QPushButton>(RCForm, "Button3")->click();
             VERIFY_SHOWS(24);
-            ui().Button3->click();
+            control<QPushButton>(RCForm, "Button3")->click();
             VERIFY_SHOWS(24);
             // "Anterior" all the way back.
             for (int q = QuestionCount - 1; q >= 1; --q) {
-                ui().Button2->click();
+                control<QPushButton>(RCForm, "Button2")->click();
                 VERIFY_SHOWS(q);
             }
             // "Final" and "Inicial" from the middle, and repeated on their own ends.
             for (int i = 0; i < 6; ++i)
-                ui().Button3->click();
-            ui().Button4->click();
+                control<QPushButton>(RCForm, "Button3")->click();
+            control<QPushButton>(RCForm, "Button4")->click();
             VERIFY_SHOWS(24);
-            ui().Button4->click();
+            control<QPushButton>(RCForm, "Button4")->click();
             VERIFY_SHOWS(24);
-            ui().Button2->click();
+            control<QPushButton>(RCForm, "Button2")->click();
             VERIFY_SHOWS(23);
-            ui().Button1->click();
+            control<QPushButton>(RCForm, "Button1")->click();
             VERIFY_SHOWS(1);
-            ui().Button1->click();
+            control<QPushButton>(RCForm, "Button1")->click();
             VERIFY_SHOWS(1);
-            ui().Button3->click();
+            control<QPushButton>(RCForm, "Button3")->click();
             VERIFY_SHOWS(2);
         });
     }
@@ -224,10 +227,10 @@ private slots:
         for (const auto &answers : sheets) {
             UserAnswers = answers;
             review([&] {
-                ui().Button4->click();
+                control<QPushButton>(RCForm, "Button4")->click();
                 VERIFY_SHOWS(24);
                 for (int q = QuestionCount - 1; q >= 1; --q) {
-                    ui().Button2->click();
+                    control<QPushButton>(RCForm, "Button2")->click();
                     VERIFY_SHOWS(q);
                 }
             });
@@ -240,11 +243,12 @@ private slots:
     // stays enabled and is drawn in black, not greyed out.
     void questionAreaIsInertButDrawnNormally()
     {
-        QVERIFY(ui().Panel2->property("inert").toBool());
+        QVERIFY(control<Panel>(RCForm, "Panel2")->property("inert").toBool());
         QList<QWidget *> shows;
         for (QRadioButton *button : RCForm->radioButtons())
             shows << button;
-        shows << ui().QuestionsRichEdit << ui().RCRichEdit;
+        shows << control<RichEditBox>(RCForm, "QuestionsRichEdit")
+              << control<RichEditBox>(RCForm, "RCRichEdit");
         for (QWidget *widget : shows) {
             QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
             QVERIFY2(widget->testAttribute(Qt::WA_TransparentForMouseEvents),
@@ -254,9 +258,10 @@ private slots:
         review([&] {
             VERIFY_SHOWS(1);
             // Clicking into the commentary neither focuses nor selects it.
-            QTest::mouseDClick(ui().RCRichEdit->viewport(), Qt::LeftButton, {}, QPoint(40, 12));
-            QVERIFY(!ui().RCRichEdit->hasFocus());
-            QVERIFY(!ui().RCRichEdit->textCursor().hasSelection());
+            QTest::mouseDClick(control<RichEditBox>(RCForm, "RCRichEdit")->viewport(),
+                               Qt::LeftButton, {}, QPoint(40, 12));
+            QVERIFY(!control<RichEditBox>(RCForm, "RCRichEdit")->hasFocus());
+            QVERIFY(!control<RichEditBox>(RCForm, "RCRichEdit")->textCursor().hasSelection());
 
             for (QRadioButton *button : RCForm->radioButtons()) {
                 QVERIFY(button->isEnabled());
@@ -264,8 +269,9 @@ private slots:
                 QVERIFY2(darkestChannel(button) < 64,
                          qPrintable(button->objectName() + QStringLiteral(" has no black text")));
             }
-            for (QWidget *box : {static_cast<QWidget *>(ui().QuestionsRichEdit),
-                                 static_cast<QWidget *>(ui().RCRichEdit)}) {
+            for (QWidget *box :
+                 {static_cast<QWidget *>(control<RichEditBox>(RCForm, "QuestionsRichEdit")),
+                  static_cast<QWidget *>(control<RichEditBox>(RCForm, "RCRichEdit"))}) {
                 QVERIFY(box->isEnabled());
                 QVERIFY2(darkestChannel(box) < 64,
                          qPrintable(box->objectName() + QStringLiteral(" has no black text")));
@@ -291,10 +297,12 @@ private slots:
         bool widgetClickChecks = false;
         UserAnswers.fill(NoAnswer);
         whenShownModally(CuestionarioForm, [&] {
-            clickThroughWindow(CuestionarioForm->ui.RadioButton1);
-            windowClickChecks = CuestionarioForm->ui.RadioButton1->isChecked();
-            clickOnWidget(CuestionarioForm->ui.RadioButton2);
-            widgetClickChecks = CuestionarioForm->ui.RadioButton2->isChecked();
+            clickThroughWindow(control<QRadioButton>(CuestionarioForm, "RadioButton1"));
+            windowClickChecks =
+                control<QRadioButton>(CuestionarioForm, "RadioButton1")->isChecked();
+            clickOnWidget(control<QRadioButton>(CuestionarioForm, "RadioButton2"));
+            widgetClickChecks =
+                control<QRadioButton>(CuestionarioForm, "RadioButton2")->isChecked();
             pressCloseBox(CuestionarioForm);
         });
         CuestionarioForm->showModal();
@@ -303,10 +311,14 @@ private slots:
 
         Shown afterWindowClicks, afterWidgetClicks;
         review([&] {
-            for (QRadioButton *button : {ui().RadioButton1, ui().RadioButton2, ui().RadioButton4})
+            for (QRadioButton *button : {control<QRadioButton>(RCForm, "RadioButton1"),
+                                         control<QRadioButton>(RCForm, "RadioButton2"),
+                                         control<QRadioButton>(RCForm, "RadioButton4")})
                 clickThroughWindow(button);
             afterWindowClicks = shown();
-            for (QRadioButton *button : {ui().RadioButton1, ui().RadioButton2, ui().RadioButton4})
+            for (QRadioButton *button : {control<QRadioButton>(RCForm, "RadioButton1"),
+                                         control<QRadioButton>(RCForm, "RadioButton2"),
+                                         control<QRadioButton>(RCForm, "RadioButton4")})
                 clickOnWidget(button);
             afterWidgetClicks = shown();
         });
@@ -320,9 +332,9 @@ private slots:
     {
         UserAnswers.fill(NoAnswer);
         int result = review([&] {
-            ui().Button4->click();
+            control<QPushButton>(RCForm, "Button4")->click();
             for (int i = 0; i < 7; ++i)
-                ui().Button2->click();
+                control<QPushButton>(RCForm, "Button2")->click();
             VERIFY_SHOWS(17);
         });
         QCOMPARE(result, int(Form::OK));
@@ -340,7 +352,7 @@ private slots:
 
         // Closed on the last question by its close box, opened again: question 1.
         whenShownModally(RCForm, [&] {
-            ui().Button4->click();
+            control<QPushButton>(RCForm, "Button4")->click();
             pressCloseBox(RCForm);
         });
         QCOMPARE(RCForm->showModal(), int(Form::Cancel));

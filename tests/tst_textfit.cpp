@@ -6,7 +6,9 @@
 #include "Creditos.h"
 #include "CuestionarioUnit.h"
 #include "MainUnit.h"
+#include "MemoBox.h"
 #include "RCUnit.h"
+#include "RichEditBox.h"
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
@@ -125,10 +127,10 @@ class TextFitTest : public QObject
         whenShownModally(window, [&] {
             for (int q = 1; q <= QuestionCount; ++q) {
                 if (q > 1)
-                    window->ui.Button3->click();
+                    control<QPushButton>(window, "Button3")->click();
                 const QString where =
                     QStringLiteral("%1, question %2: ").arg(window->windowTitle()).arg(q);
-                const Extent stem = measure(window->ui.QuestionsRichEdit);
+                const Extent stem = measure(control<RichEditBox>(window, "QuestionsRichEdit"));
                 if (!stem.fits())
                     failures << where + QStringLiteral("stem: ") + stem.describe();
                 for (QRadioButton *button : window->radioButtons()) {
@@ -142,7 +144,7 @@ class TextFitTest : public QObject
                     }
                 }
                 if (withCommentary) {
-                    const Extent commentary = measure(RCForm->ui.RCRichEdit);
+                    const Extent commentary = measure(control<RichEditBox>(RCForm, "RCRichEdit"));
                     if (!commentary.fits() || commentary.scrollMaximum != 0)
                         failures << where + QStringLiteral("commentary: ") + commentary.describe();
                     if (commentary.bottom > tallest) {
@@ -156,7 +158,7 @@ class TextFitTest : public QObject
         window->showModal();
         if (withCommentary)
             qInfo("tallest commentary: %s (%s)", qPrintable(tallestCommentary),
-                  qPrintable(fontOf(RCForm->ui.RCRichEdit)));
+                  qPrintable(fontOf(control<RichEditBox>(RCForm, "RCRichEdit"))));
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
 
@@ -190,14 +192,14 @@ private slots:
     // commentaries, the longest texts of the program, with their marks applied.
     void reviewStemsContinuationsAndCommentaries()
     {
-        QCOMPARE(RCForm->ui.RCRichEdit->size(), QSize(1205, 388));
+        QCOMPARE(control<RichEditBox>(RCForm, "RCRichEdit")->size(), QSize(1205, 388));
         verifyEveryQuestion(RCForm, true);
     }
 
     // The measure itself: a commentary made too long for the box must be caught.
     void measureCatchesAnOverlongText()
     {
-        RichEditBox *box = RCForm->ui.RCRichEdit;
+        RichEditBox *box = control<RichEditBox>(RCForm, "RCRichEdit");
         QString longest;
         for (int q = 1; q <= QuestionCount; ++q) {
             const QString text = QString::fromStdString(Commentary(q));
@@ -223,15 +225,15 @@ private slots:
     void introductionFits()
     {
         QVERIFY(MainForm->isVisible());
-        QCOMPARE(MainForm->ui.Memo1->document()->lineCount(), 23);
-        verifyMemo(MainForm->ui.Memo1, QStringLiteral("introduction"));
+        QCOMPARE(control<MemoBox>(MainForm, "Memo1")->document()->lineCount(), 23);
+        verifyMemo(control<MemoBox>(MainForm, "Memo1"), QStringLiteral("introduction"));
     }
 
     void creditsFit()
     {
         whenShownModally(CreditosForm, [&] {
-            verifyMemo(CreditosForm->ui.Memo1, QStringLiteral("credits"));
-            CreditosForm->ui.Button5->click();
+            verifyMemo(control<MemoBox>(CreditosForm, "Memo1"), QStringLiteral("credits"));
+            control<QPushButton>(CreditosForm, "Button5")->click();
         });
         CreditosForm->showModal();
     }
@@ -242,9 +244,9 @@ private slots:
         UserAnswers.fill(NoAnswer);
         QString text;
         whenShownModally(AvisoForm, [&] {
-            text = AvisoForm->ui.Memo1->toPlainText();
-            verifyMemo(AvisoForm->ui.Memo1, QStringLiteral("notice"));
-            AvisoForm->ui.Button5->click();
+            text = control<MemoBox>(AvisoForm, "Memo1")->toPlainText();
+            verifyMemo(control<MemoBox>(AvisoForm, "Memo1"), QStringLiteral("notice"));
+            control<QPushButton>(AvisoForm, "Button5")->click();
         });
         AvisoForm->showModal();
         QVERIFY(text.contains(QStringLiteral("21, 22, 23, 24")));

@@ -5,6 +5,8 @@
 #include "Creditos.h"
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
+#include "MemoBox.h"
+#include "Panel.h"
 #include "RCUnit.h"
 #include "ScreenMetrics.h"
 #include "Startup.h"
@@ -36,7 +38,7 @@ private slots:
             resultAtShowing = credits.modalResult();
         });
         credits.setModalResult(Form::Cancel);
-        whenShownModally(&credits, [&] { credits.ui.Button5->click(); });
+        whenShownModally(&credits, [&] { control<QPushButton>(&credits, "Button5")->click(); });
         QCOMPARE(credits.showModal(), int(Form::OK));
         QCOMPARE(showings, 1);
         QVERIFY(!visibleAtShowing);
@@ -73,15 +75,15 @@ private slots:
 
         // Focus starts on the first button in tab order, "Ver respuestas correctas" (OK).
         whenShownModally(&evaluation, [&] {
-            QCOMPARE(evaluation.focusWidget(), evaluation.ui.Button1);
+            QCOMPARE(evaluation.focusWidget(), control<QPushButton>(&evaluation, "Button1"));
             QTest::keyClick(evaluation.focusWidget(), Qt::Key_Return);
         });
         QCOMPARE(evaluation.showModal(), int(Form::OK));
 
         // With the focus moved to "Salir", Enter gives that button's Cancel.
         whenShownModally(&evaluation, [&] {
-            evaluation.ui.Button2->setFocus();
-            QTest::keyClick(evaluation.ui.Button2, Qt::Key_Enter);
+            control<QPushButton>(&evaluation, "Button2")->setFocus();
+            QTest::keyClick(control<QPushButton>(&evaluation, "Button2"), Qt::Key_Enter);
         });
         QCOMPARE(evaluation.showModal(), int(Form::Cancel));
     }
@@ -94,11 +96,11 @@ private slots:
         // "Siguiente" carries no result: pressing it pages without closing the window.
         whenShownModally(&review, [&] {
             review.setModalResult(Form::OK);
-            review.ui.Button3->click();
+            control<QPushButton>(&review, "Button3")->click();
             QVERIFY(review.isVisible());
             QCOMPARE(review.modalResult(), 0);
             QCOMPARE(int(review.CurrentQuestion), 2);
-            review.ui.Button5->click();
+            control<QPushButton>(&review, "Button5")->click();
         });
         QCOMPARE(review.showModal(), int(Form::OK));
     }
@@ -108,19 +110,21 @@ private slots:
         useScreen(QSize(1920, 1080));
         TMainForm main;
         TCreditosForm credits;
-        QVERIFY(credits.ui.Panel2->property("inert").toBool());
-        QVERIFY(!credits.ui.Panel1->property("inert").toBool());
-        for (QWidget *widget : {static_cast<QWidget *>(credits.ui.Panel2),
-                                static_cast<QWidget *>(credits.ui.Memo1)}) {
+        QVERIFY(control<Panel>(&credits, "Panel2")->property("inert").toBool());
+        QVERIFY(!control<Panel>(&credits, "Panel1")->property("inert").toBool());
+        for (QWidget *widget : {static_cast<QWidget *>(control<Panel>(&credits, "Panel2")),
+                                static_cast<QWidget *>(control<MemoBox>(&credits, "Memo1"))}) {
             QVERIFY(widget->isEnabled());
             QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
             QVERIFY(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
         }
-        QCOMPARE(credits.ui.Memo1->textInteractionFlags(), Qt::NoTextInteraction);
+        QCOMPARE(control<MemoBox>(&credits, "Memo1")->textInteractionFlags(),
+                 Qt::NoTextInteraction);
 
         // The text is drawn in the window-text colour, not the greyed disabled one.
-        const QImage image = credits.ui.Memo1->grab().toImage();
-        const QColor text = credits.ui.Memo1->palette().color(QPalette::Active, QPalette::Text);
+        const QImage image = control<MemoBox>(&credits, "Memo1")->grab().toImage();
+        const QColor text =
+            control<MemoBox>(&credits, "Memo1")->palette().color(QPalette::Active, QPalette::Text);
         int darkest = 255;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -133,11 +137,11 @@ private slots:
         useScreen(QSize(1920, 1080));
         TMainForm main;
         main.showPlaced();
-        QCOMPARE(main.focusWidget(), main.ui.TestButton);
+        QCOMPARE(main.focusWidget(), control<QPushButton>(&main, "TestButton"));
         TCreditosForm credits;
         whenShownModally(&credits, [&] {
-            QCOMPARE(credits.focusWidget(), credits.ui.Button5);
-            QTest::keyClick(credits.ui.Button5, Qt::Key_Return);
+            QCOMPARE(credits.focusWidget(), control<QPushButton>(&credits, "Button5"));
+            QTest::keyClick(control<QPushButton>(&credits, "Button5"), Qt::Key_Return);
         });
         QCOMPARE(credits.showModal(), int(Form::OK));
     }
@@ -245,7 +249,7 @@ private slots:
 
         // The main window keeps its pixels.
         QCOMPARE(main.size(), QSize(858, 743));
-        QCOMPARE(main.ui.TestButton->geometry(), QRect(152, 675, 170, 45));
+        QCOMPARE(control<QPushButton>(&main, "TestButton")->geometry(), QRect(152, 675, 170, 45));
 
         // The window font grows to 11 * 144 / 96 = 16.5, rounded to 17 pixels; every
         // position, size and font of the layout follows the new height of "0".
@@ -255,10 +259,10 @@ private slots:
         QVERIFY(textHeight != 13);
         const auto scaled = [&](int value) { return qRound(double(value) * textHeight / 13); };
         QCOMPARE(credits.size(), QSize(scaled(575), scaled(415)));
-        QCOMPARE(credits.ui.Button5->geometry(),
+        QCOMPARE(control<QPushButton>(&credits, "Button5")->geometry(),
                  QRect(scaled(238), scaled(358), scaled(100), scaled(45)));
-        QCOMPARE(credits.ui.Button5->font().pixelSize(), scaled(13));
-        QCOMPARE(credits.ui.Memo1->font().pixelSize(), scaled(13));
+        QCOMPARE(control<QPushButton>(&credits, "Button5")->font().pixelSize(), scaled(13));
+        QCOMPARE(control<MemoBox>(&credits, "Memo1")->font().pixelSize(), scaled(13));
     }
 };
 

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -77,8 +78,8 @@ int main(int argc, char *argv[])
     answerSomeQuestions();
     const auto answers = UserAnswers;
     insideModal(CuestionarioForm, [] {
-        auto &ui = CuestionarioForm->ui;
-        showQuestion(ui.Button4, ui.Button2, 5);
+        showQuestion(control<QPushButton>(CuestionarioForm, "Button4"),
+                     control<QPushButton>(CuestionarioForm, "Button2"), 5);
         save(CuestionarioForm, QStringLiteral("questionnaire-5"));
     });
     CuestionarioForm->showModal();
@@ -96,10 +97,11 @@ int main(int argc, char *argv[])
     EvaluacionForm->showModal();
 
     insideModal(RCForm, [] {
-        auto &ui = RCForm->ui;
-        showQuestion(ui.Button4, ui.Button2, 5);
+        showQuestion(control<QPushButton>(RCForm, "Button4"),
+                     control<QPushButton>(RCForm, "Button2"), 5);
         save(RCForm, QStringLiteral("review-5"));
-        showQuestion(ui.Button4, ui.Button2, 13);
+        showQuestion(control<QPushButton>(RCForm, "Button4"),
+                     control<QPushButton>(RCForm, "Button2"), 13);
         save(RCForm, QStringLiteral("review-13"));
     });
     RCForm->showModal();

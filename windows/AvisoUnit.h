@@ -3,7 +3,12 @@
 #pragma once
 
 #include "Form.h"
-#include "ui_AvisoUnit.h"
+
+#include <memory>
+
+namespace Ui {
+class TAvisoForm;
+}
 
 class TAvisoForm : public Form
 {
@@ -11,10 +16,11 @@ class TAvisoForm : public Form
 
 public:
     explicit TAvisoForm(QWidget *parent = nullptr);
-
-    Ui::TAvisoForm ui;
+    ~TAvisoForm() override;
 
 private:
+    std::unique_ptr<Ui::TAvisoForm> ui;
+
     void FormShow();
 };
 

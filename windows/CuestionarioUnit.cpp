@@ -1,4 +1,5 @@
 #include "CuestionarioUnit.h"
+#include "ui_CuestionarioUnit.h"
 
 #include "AvisoUnit.h"
 #include "FitToScreen.h"
@@ -8,23 +9,25 @@
 
 TCuestionarioForm *CuestionarioForm = nullptr;
 
-TCuestionarioForm::TCuestionarioForm(QWidget *parent) : Form(parent)
+TCuestionarioForm::TCuestionarioForm(QWidget *parent) : Form(parent), ui(new Ui::TCuestionarioForm)
 {
-    ui.setupUi(client());
+    ui->setupUi(client());
     loadLayout(Scaling::Scaled);
     connect(this, &Form::showing, this, &TCuestionarioForm::FormShow);
     connect(this, &Form::closing, this, &TCuestionarioForm::FormClose);
-    onClick(ui.Button1, &TCuestionarioForm::Button1Click);
-    onClick(ui.Button2, &TCuestionarioForm::Button2Click);
-    onClick(ui.Button3, &TCuestionarioForm::Button3Click);
-    onClick(ui.Button4, &TCuestionarioForm::Button4Click);
-    onClick(ui.Button5, &TCuestionarioForm::Button5Click);
+    onClick(ui->Button1, &TCuestionarioForm::Button1Click);
+    onClick(ui->Button2, &TCuestionarioForm::Button2Click);
+    onClick(ui->Button3, &TCuestionarioForm::Button3Click);
+    onClick(ui->Button4, &TCuestionarioForm::Button4Click);
+    onClick(ui->Button5, &TCuestionarioForm::Button5Click);
     FormCreate();
 }
 
+TCuestionarioForm::~TCuestionarioForm() = default;
+
 ContinuationButtons TCuestionarioForm::radioButtons() const
 {
-    return {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4};
+    return {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4};
 }
 
 void TCuestionarioForm::FormCreate()
@@ -46,10 +49,10 @@ void TCuestionarioForm::FormClose()
 void TCuestionarioForm::ShowQuestion()
 {
     const int q = CurrentQuestion;
-    ShowStemAndContinuations(ui.QuestionsGroupBox, ui.QuestionsRichEdit, radioButtons(), q);
+    ShowStemAndContinuations(ui->QuestionsGroupBox, ui->QuestionsRichEdit, radioButtons(), q);
     // The stem box takes no focus; when the focus enters the continuations a screen reader
     // speaks their frame, so the frame carries the stem as its description.
-    ui.QuestionsGroupBox->setAccessibleDescription(ui.QuestionsRichEdit->firstLine());
+    ui->QuestionsGroupBox->setAccessibleDescription(ui->QuestionsRichEdit->firstLine());
     CheckOnly(radioButtons(), UserAnswers[q - 1]);
     if (q == 5)
         RaiseStemExponent();
@@ -69,7 +72,7 @@ void TCuestionarioForm::StoreAnswer()
 // Raises the square of "E = mc2" in the stem of question 5.
 void TCuestionarioForm::RaiseStemExponent()
 {
-    RaiseInFirstLine(ui.QuestionsRichEdit, QStringLiteral("2"), 0, 1);
+    RaiseInFirstLine(ui->QuestionsRichEdit, QStringLiteral("2"), 0, 1);
 }
 
 void TCuestionarioForm::Button1Click()

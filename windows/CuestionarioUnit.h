@@ -4,9 +4,13 @@
 
 #include "Form.h"
 #include "QuestionDisplay.h"
-#include "ui_CuestionarioUnit.h"
 
 #include <cstdint>
+#include <memory>
+
+namespace Ui {
+class TCuestionarioForm;
+}
 
 class TCuestionarioForm : public Form
 {
@@ -14,13 +18,15 @@ class TCuestionarioForm : public Form
 
 public:
     explicit TCuestionarioForm(QWidget *parent = nullptr);
+    ~TCuestionarioForm() override;
 
-    Ui::TCuestionarioForm ui;
     std::uint8_t CurrentQuestion = 1;
 
     ContinuationButtons radioButtons() const;
 
 private:
+    std::unique_ptr<Ui::TCuestionarioForm> ui;
+
     void FormCreate();
     void FormShow();
     void FormClose();

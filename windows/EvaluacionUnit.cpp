@@ -1,4 +1,5 @@
 #include "EvaluacionUnit.h"
+#include "ui_EvaluacionUnit.h"
 
 #include "Controls.h"
 #include "FitToScreen.h"
@@ -19,13 +20,15 @@ void nameFigure(QLabel *figure, const QString &caption, const QString &value)
 
 } // namespace
 
-TEvaluacionForm::TEvaluacionForm(QWidget *parent) : Form(parent)
+TEvaluacionForm::TEvaluacionForm(QWidget *parent) : Form(parent), ui(new Ui::TEvaluacionForm)
 {
-    ui.setupUi(client());
+    ui->setupUi(client());
     loadLayout(Scaling::Scaled);
     connect(this, &Form::showing, this, &TEvaluacionForm::FormShow);
     FormCreate();
 }
+
+TEvaluacionForm::~TEvaluacionForm() = default;
 
 void TEvaluacionForm::FormCreate()
 {
@@ -43,18 +46,18 @@ QString TEvaluacionForm::PercentText(int correct, const QLocale &locale)
 void TEvaluacionForm::FormShow()
 {
     const int n = CountCorrect();
-    setAutoSizedText(ui.RCLabel, QString::number(n));
-    setAutoSizedText(ui.WrongItemsLabel, QString::fromStdString(WrongItemsText()));
-    setAutoSizedText(ui.BlanckLabel, QString::fromStdString(BlankItemsText()));
-    setAutoSizedText(ui.RCPorcentageLabel,
+    setAutoSizedText(ui->RCLabel, QString::number(n));
+    setAutoSizedText(ui->WrongItemsLabel, QString::fromStdString(WrongItemsText()));
+    setAutoSizedText(ui->BlanckLabel, QString::fromStdString(BlankItemsText()));
+    setAutoSizedText(ui->RCPorcentageLabel,
                      QStringLiteral("Porcentaje de respuestas correctas (%1 de %2) : ")
                          .arg(n)
                          .arg(QuestionCount));
-    setAutoSizedText(ui.RCPercentLabel, PercentText(n, QLocale()));
+    setAutoSizedText(ui->RCPercentLabel, PercentText(n, QLocale()));
 
-    nameFigure(ui.RCLabel, ui.Label1->text(), ui.RCLabel->text());
-    nameFigure(ui.WrongItemsLabel, ui.Label2->text(), ui.WrongItemsLabel->text());
-    nameFigure(ui.BlanckLabel, ui.Label3->text(), ui.BlanckLabel->text());
-    nameFigure(ui.RCPercentLabel, QStringLiteral("Porcentaje de respuestas correctas:"),
-               ui.RCPercentLabel->text());
+    nameFigure(ui->RCLabel, ui->Label1->text(), ui->RCLabel->text());
+    nameFigure(ui->WrongItemsLabel, ui->Label2->text(), ui->WrongItemsLabel->text());
+    nameFigure(ui->BlanckLabel, ui->Label3->text(), ui->BlanckLabel->text());
+    nameFigure(ui->RCPercentLabel, QStringLiteral("Porcentaje de respuestas correctas:"),
+               ui->RCPercentLabel->text());
 }

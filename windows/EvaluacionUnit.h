@@ -3,7 +3,12 @@
 #pragma once
 
 #include "Form.h"
-#include "ui_EvaluacionUnit.h"
+
+#include <memory>
+
+namespace Ui {
+class TEvaluacionForm;
+}
 
 class TEvaluacionForm : public Form
 {
@@ -11,14 +16,15 @@ class TEvaluacionForm : public Form
 
 public:
     explicit TEvaluacionForm(QWidget *parent = nullptr);
-
-    Ui::TEvaluacionForm ui;
+    ~TEvaluacionForm() override;
 
     // The percentage of correct answers as shown, in the locale's number format with one
     // decimal digit, followed by "%".
     static QString PercentText(int correct, const QLocale &locale);
 
 private:
+    std::unique_ptr<Ui::TEvaluacionForm> ui;
+
     void FormCreate();
     void FormShow();
 };

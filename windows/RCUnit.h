@@ -4,9 +4,13 @@
 
 #include "Form.h"
 #include "QuestionDisplay.h"
-#include "ui_RCUnit.h"
 
 #include <cstdint>
+#include <memory>
+
+namespace Ui {
+class TRCForm;
+}
 
 class TRCForm : public Form
 {
@@ -14,13 +18,15 @@ class TRCForm : public Form
 
 public:
     explicit TRCForm(QWidget *parent = nullptr);
+    ~TRCForm() override;
 
-    Ui::TRCForm ui;
     std::uint8_t CurrentQuestion = 1;
 
     ContinuationButtons radioButtons() const;
 
 private:
+    std::unique_ptr<Ui::TRCForm> ui;
+
     void FormCreate();
     void FormShow();
     void ShowQuestion();

@@ -102,3 +102,14 @@ private:
     bool m_automaticRanges = true;
     QSize m_ranges;
 };
+
+// A control of a window's layout, found by the name the layout declares; for the programs
+// that drive the windows from outside (tests, tools, benchmarks). A missing name is a fault
+// in the caller and ends the program at once.
+template <typename Control> Control *control(const QWidget *window, const char *name)
+{
+    auto *found = window->findChild<Control *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control named %s in %s", name, qPrintable(window->objectName()));
+    return found;
+}
