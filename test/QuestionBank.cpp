@@ -17,7 +17,7 @@ const std::array<std::string_view, QuestionCount> QuestionTexts = {
     /*  2 */ "Los números 3, 7 y 19 "sv,
     /*  3 */ "Una persona que camina da un giro de 360 grados respecto a la dirección que llevaba;"
              " ahora camina"sv,
-    /*  4 */ "La energía éolica"sv,
+    /*  4 */ "La energía eólica"sv,
     /*  5 */ "La fórmula E = mc2"sv,
     /*  6 */ "Para favorecer el bienestar dentro de las construcciones tropicales, debemos"sv,
     /*  7 */ "La fuerza gravitatoria"sv,

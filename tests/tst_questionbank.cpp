@@ -86,7 +86,7 @@ private slots:
             {2, "Los números 3, 7 y 19 "},
             {3, "Una persona que camina da un giro de 360 grados respecto a la dirección que "
                 "llevaba; ahora camina"},
-            {4, "La energía éolica"},
+            {4, "La energía eólica"},
             {5, "La fórmula E = mc2"},
             {6, "Para favorecer el bienestar dentro de las construcciones tropicales, debemos"},
             {7, "La fuerza gravitatoria"},
