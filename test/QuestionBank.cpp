@@ -44,13 +44,13 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     // Question 1
     "la formulación de hipótesis contrastables"sv,
     "la observación sistemática y la medida precisa de fenómenos"sv,
-    "aceptar una afirmación como cierta por la autoridad de quien la propone"sv,
+    "la aceptación de una idea como cierta por la autoridad de quien la dice"sv,
     "el diseño de experimentos controlados y su replicación"sv,
     // Question 2
     "son irracionales"sv,
     "tienen, cada uno, más de dos divisores"sv,
     "son primos"sv,
-    "son los únicos números primos que existen entre 1 y 20"sv,
+    "son los tres números primos que hay entre el 1 y el 20"sv,
     // Question 3
     "en otra dirección "sv,
     "en perpendicular"sv,
@@ -63,7 +63,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "es hoy la primera fuente de electricidad del mundo"sv,
     // Question 5
     "fue presentada por Isaac Newton en su libro Principia"sv,
-    "solo vale para cuerpos que viajan a la velocidad de la luz"sv,
+    "exige que el cuerpo esté viajando a la velocidad de la luz"sv,
     "muestra que la energía de un cuerpo crece con el cuadrado de su velocidad, como la "
     "energía cinética de la mecánica clásica"sv,
     "equipara masa y energía: la energía en reposo de un cuerpo es su masa por el "
@@ -74,7 +74,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "eliminar los aleros para que entre más luz solar"sv,
     "pintar los techos de negro"sv,
     // Question 7
-    "es atractiva y decae con la distancia al cuadrado"sv,
+    "atrae y disminuye con el cuadrado de la distancia"sv,
     "desaparece fuera de la atmósfera terrestre; por eso los astronautas flotan en órbita"sv,
     "hace que en el vacío los cuerpos pesados caigan más rápido que los ligeros"sv,
     "es la más intensa de las cuatro fuerzas de la naturaleza"sv,
@@ -82,34 +82,34 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "aquel en el que el investigador elige a su criterio qué enfermos reciben el fármaco"sv,
     "aquel en el que los participantes no saben si reciben el tratamiento que se estudia "
     "o un placebo"sv,
-    "un estudio sin grupo de control en el que cada paciente se compara solo con cómo "
-    "estaba antes de tratarse"sv,
+    "un estudio sin grupo de control en el que cada paciente se compara con su propio "
+    "estado antes de tratarse"sv,
     "un ensayo hecho con pacientes ciegos o con problemas graves de visión"sv,
     // Question 9
-    "siguen existiendo casi todas en la actualidad, pues la extinción es rara"sv,
+    "siguen existiendo en su mayor parte, pues la extinción es un suceso raro"sv,
     "se han extinguido en su gran mayoría: se calcula que más del 99 % de las que "
     "existieron ya no viven"sv,
     "aparecieron todas a la vez, tal y como son hoy, en la llamada \"explosión cámbrica\""sv,
-    "evolucionan siempre hacia formas cada vez más grandes y complejas"sv,
+    "evolucionan con el fin de alcanzar formas más grandes y complejas"sv,
     // Question 10
     "se han visto confirmadas por los estudios de neuroimagen"sv,
     "no han podido contrastarse de forma rigurosa y carecen de un apoyo empírico sólido"sv,
     "son el fundamento de la neurología del sueño"sv,
-    "demostraron que todo sueño es una premonición de lo que sucederá después"sv,
+    "demostraron que los sueños son presagios de lo que sucederá en el futuro"sv,
     // Question 11
     "está en un reposo absoluto respecto al universo"sv,
-    "gira con la Tierra a cientos de km/h, salvo si está junto a los polos"sv,
+    "gira con la Tierra a velocidades de hasta 1670 km/h, según la latitud"sv,
     "no se mueve, porque si la Tierra girase notaría un viento constante muy fuerte"sv,
     "se mueve más deprisa en los polos "sv,
     // Question 12
-    "está cerrada, pues desde Mendeléyev no se ha descubierto ningún elemento nuevo"sv,
+    "tiene hoy los mismos elementos que tenía cuando la publicó Mendeléyev, en 1869"sv,
     "organiza los elementos según el orden cronológico en que fueron descubiertos"sv,
     "ordena los elementos por número atómico y agrupa los que tienen química semejante"sv,
     "incluye, además de los elementos, compuestos como el agua o la sal, que son "
     "sustancias puras"sv,
     // Question 13
     "estudia y manipula la materia a escala del nanómetro, donde aparecen propiedades nuevas"sv,
-    "es la rama de la biología que estudia solo los microorganismos"sv,
+    "es la rama de la biología dedicada al estudio de los microbios"sv,
     "es una pseudociencia que se limita a prometer “nanorrobots” y “curas milagrosas”"sv,
     "trabaja a la escala de los núcleos atómicos, muy inferior a la del nanómetro"sv,
     // Question 14
@@ -131,14 +131,14 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "dolencia"sv,
     // Question 17
     "provoca autismo, según han confirmado numerosos estudios epidemiológicos rigurosos"sv,
-    "solo protege a la persona vacunada, nunca a los demás"sv,
+    "protege al que se vacuna, pero no a quienes lo rodean"sv,
     "enseña al sistema inmunitario a reconocer un patógeno y protege además a la comunidad"sv,
     "es inútil: ya no hay enfermedades que deba evitar"sv,
     // Question 18
     "se contagia con un apretón de manos"sv,
     "lo transmite un mosquito "sv,
     "es una infección bacteriana que se cura fácilmente con los antibióticos"sv,
-    "solo existe en el continente africano"sv,
+    "está confinado al continente africano"sv,
     // Question 19
     "descubrió la penicilina trabajando en Madrid"sv,
     "fue el primer español que logró el Premio Nobel de Física"sv,
@@ -148,13 +148,13 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "se transmite por las picaduras de mosquitos"sv,
     "puede contagiarse por compartir vasos, dar la mano o dar un abrazo a una persona "
     "infectada"sv,
-    "se cura por completo con antibióticos "sv,
+    "se cura con una tanda de antibióticos "sv,
     "se debe al virus de la inmunodeficiencia humana (VIH), que destruye linfocitos CD4"sv,
     // Question 21
-    "solo se encuentran en embriones humanos"sv,
+    "no se encuentran en el organismo adulto"sv,
     "ya curan de forma rutinaria toda enfermedad degenerativa"sv,
     "pueden dividirse y también diferenciarse en otros tipos de células"sv,
-    "solo se obtienen destruyendo embriones; por eso se prohíben en todo el mundo"sv,
+    "proceden de embriones destruidos, y por ello se prohíbe investigar con ellas"sv,
     // Question 22
     "transmiten sus genes modificados a quienes los consumen y de ese modo alteran sus genes"sv,
     "autorizados han superado evaluaciones de seguridad y no se ha demostrado que dañen "
@@ -172,7 +172,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "es un invento reciente que apareció en esta última década"sv,
     "designa sistemas que realizan tareas asociadas a la inteligencia humana, como "
     "aprender de datos"sv,
-    "nunca comete errores, porque se basa en cálculos matemáticos exactos"sv,
+    "da respuestas exactas y objetivas, porque se basa en las matemáticas"sv,
 };
 
 const std::array<std::int32_t, QuestionCount> CorrectOptions = {
@@ -204,9 +204,9 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     // Question 2
     "La opción 2.3 es la correcta: un número primo es un número natural mayor que 1 que "
     "solo es divisible por sí mismo y por la unidad, y eso es lo que ocurre con 3, 7 y "
-    "19. Es "sv,
-    "falso, como afirma 2.1, que sean irracionales: los tres son números enteros, y todo "
-    "entero es racional, porque puede escribirse como cociente de dos enteros (por "
+    "19. La "sv,
+    "opción 2.1 es falsa: no son irracionales, pues los tres son números enteros, y "
+    "todo entero es racional, porque puede escribirse como cociente de dos enteros (por "
     "ejemplo, 7 "sv,
     "= 7/1); los irracionales, como la raíz cuadrada de 2 o el número pi, no pueden "
     "expresarse como fracción. También es falso lo que dice 2.2: tener más de dos "
@@ -226,9 +226,9 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "oye \"dar un giro de 360 grados\" para indicar un cambio radical, pero es un uso "
     "erróneo: el cambio total de sentido corresponde a media vuelta, es decir, a 180 "
     "grados. Así, no camina \"en otra "sv,
-    "dirección\", como dice 3.1, ni en sentido contrario, como sostiene 3.3, que sería el"
-    " resultado de girar 180 grados. Tampoco camina en perpendicular, lo que exigiría un "
-    "giro de 90 grados, como propone 3.2."sv,
+    "dirección\", como dice 3.1, ni en sentido contrario, como sostiene 3.3, que sería "
+    "el resultado de girar 180 grados. Tampoco camina en perpendicular: eso requeriría "
+    "un giro de 90 grados, así que yerra 3.2."sv,
     ""sv,
     ""sv,
     ""sv,
@@ -246,15 +246,16 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     ""sv,
     ""sv,
     // Question 5
-    "La fórmula E = mc2 fue publicada por Albert Einstein en 1905 como consecuencia de su"
-    " teoría de la relatividad especial. No solo vale para cuerpos que viajan a la "
-    "velocidad de la luz, como afirma 5.2: se aplica a cualquier cuerpo "sv,
-    "con masa, y de hecho, ningún cuerpo con masa puede alcanzar esa velocidad. La opción"
-    " 5.4 es la correcta: masa y energía son equivalentes, y todo cuerpo en reposo "
-    "encierra una energía igual a su masa multiplicada por c2, el cuadrado "sv,
+    "La fórmula E = mc2 fue publicada por Albert Einstein en 1905, como consecuencia de "
+    "su teoría de la relatividad especial. No exige que el cuerpo viaje a la velocidad "
+    "de la luz, como supone 5.2: se aplica a cualquier cuerpo con "sv,
+    "masa, también a uno en reposo, y, de hecho, ningún cuerpo con masa puede "
+    "alcanzarla. La opción 5.4 es la correcta: masa y energía son equivalentes, y todo "
+    "cuerpo en reposo encierra una energía igual a su masa multiplicada por c2, el "
+    "cuadrado "sv,
     "de la velocidad de la luz en el vacío, de unos 3 X 108 m/s. Como ese factor es "
-    "enorme, una masa minúscula encierra muchísima energía: un solo gramo equivale a unos"
-    " 9 X 1013 J, comparable a la energía de la bomba atómica lanzada "sv,
+    "enorme, una masa minúscula encierra muchísima energía: un solo gramo equivale a "
+    "unos 9 X 1013 J, comparable a la de la bomba atómica arrojada "sv,
     "sobre Hiroshima. La opción 5.3 confunde esta energía con la energía cinética de la "
     "mecánica clásica, que es la mitad de la masa por el cuadrado de la velocidad del "
     "cuerpo; aquí, en cambio, la velocidad es la de la luz, que es "sv,
@@ -338,35 +339,35 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     ""sv,
     ""sv,
     // Question 10
-    "La opción 10.2 es la correcta: Sigmund Freud propuso en La interpretación de los "
-    "sueños, publicada a finales de 1899, que los sueños son la realización disfrazada de"
-    " deseos reprimidos, pero sus "sv,
+    "La opción 10.2 es la correcta: Freud propuso en La interpretación de los sueños, "
+    "publicada a finales de 1899, que los sueños son la realización disfrazada de "
+    "deseos reprimidos, pero sus "sv,
     "conceptos, como el contenido latente o la censura, son tan flexibles que casi "
-    "cualquier sueño encaja en ellos, y no ha sido posible someterlos a prueba con rigor "
-    "científico. No los han confirmado los "sv,
-    "estudios de neuroimagen, como dice 10.1, ni son la base de la neurología del sueño, "
-    "como sugiere 10.3: esta estudia las fases del sueño. Y 10.4 es falsa: Freud no "
+    "cualquier sueño encaja en ellos, y no ha sido posible someterlos a prueba con "
+    "rigor científico. No los han confirmado los estudios "sv,
+    "de neuroimagen, como afirma 10.1, ni son la base de la neurología del sueño, como "
+    "sugiere 10.3: esta estudia el sueño y sus trastornos. Y 10.4 es falsa: Freud no "
     "atribuía a los sueños valor profético."sv,
     ""sv,
     ""sv,
     ""sv,
     ""sv,
     // Question 11
-    "La opción 11.2 es la correcta: la Tierra da una vuelta sobre su eje en unas 24 horas"
-    " (23 h 56 min respecto a las estrellas), de modo que un punto del ecuador, que "
-    "recorre unos 40000 km en ese tiempo, se mueve a alrededor de "sv,
+    "La opción 11.2 es la correcta: la Tierra da una vuelta sobre su eje en unas 24 "
+    "horas (23 h 56 min respecto a las estrellas), de modo que un punto del ecuador, "
+    "que recorre unos 40 000 km en ese tiempo, se mueve a alrededor de "sv,
     "1670 km/h. La velocidad disminuye con la latitud, porque el círculo que se recorre "
     "es cada vez menor: en Madrid es de unos 1275 km/h y en los polos se anula, ya que "
     "allí la persona solo gira sobre sí misma. Por eso es falsa "sv,
     "11.4, que dice justo lo contrario. Tampoco existe el \"reposo absoluto\" al que "
     "alude 11.1: todo movimiento se mide respecto a algo, y además de girar con la "
-    "Tierra, esa persona viaja con ella alrededor del Sol a unos 107000 km/h "sv,
-    "y, con todo el sistema solar, alrededor del centro de la galaxia. La opción 11.3 "
-    "repite un argumento antiguo contra la rotación terrestre: si la Tierra girase, se "
-    "pensaba, sentiríamos un \"viento\" constante. No lo sentimos "sv,
-    "porque la atmósfera gira con el planeta, igual que el aire dentro de un avión en "
-    "vuelo se mueve con él; y no notamos la velocidad porque es prácticamente uniforme: "
-    "el cuerpo humano solo percibe las aceleraciones, no la velocidad."sv,
+    "Tierra, esa persona viaja con ella alrededor del Sol a unos 107 000 km/h "sv,
+    "y, con todo el sistema solar, alrededor del centro de nuestra galaxia. La opción "
+    "11.3 repite un argumento antiguo contra la rotación terrestre: si la Tierra "
+    "girase, se pensaba, sentiríamos un \"viento\" constante. No lo sentimos "sv,
+    "porque la atmósfera gira con el planeta, igual que el aire de un avión en vuelo se "
+    "mueve con él; y no notamos la velocidad porque es prácticamente uniforme: el "
+    "cuerpo humano solo percibe las aceleraciones, no la velocidad."sv,
     ""sv,
     ""sv,
     // Question 12
@@ -387,10 +388,10 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "La opción 13.1 es la correcta: la nanociencia estudia la materia a escala del "
     "nanómetro (1 nm = 10-9 m), donde surgen propiedades ópticas, eléctricas o mecánicas "sv,
     "distintas de las que tiene a mayor tamaño. La opción 13.4 confunde escalas: los "
-    "núcleos atómicos son entre 60000 y 600000 veces menores; los estudia la física "
+    "núcleos atómicos son entre 60 000 y 600 000 veces menores; los estudia la física "
     "nuclear. "sv,
     "Según 13.2 sería biología, pero la nanociencia une física, química, biología e "
-    "ingeniería. Y 13.3 es falsa: es una disciplina experimental asentada, con "
+    "ingeniería. Y 13.3 es falsa: es una disciplina experimental sólida, con "
     "aplicaciones reales."sv,
     ""sv,
     ""sv,
@@ -398,13 +399,13 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     ""sv,
     // Question 14
     "La opción 14.2 es la correcta: el metanol es muy tóxico. El hígado lo convierte en "
-    "formaldehído y ácido fórmico, que causa acidosis y daña el nervio óptico; unos diez "
-    "mililitros pueden cegar a un adulto y unos "sv,
-    "treinta, matarlo. Por eso las bebidas adulteradas con metanol provocan "
-    "intoxicaciones colectivas; se trata con fomepizol o etanol, que bloquean su "
+    "formaldehído y este, en ácido fórmico, que causa acidosis y daña el nervio óptico; "
+    "unos diez mililitros pueden cegar a un adulto y unos "sv,
+    "treinta, matarlo. Por eso las bebidas adulteradas con metanol causan "
+    "intoxicaciones masivas; se trata con fomepizol o etanol, que bloquean su "
     "transformación. La opción 14.1 lo confunde con el etanol o \"alcohol "sv,
-    "etílico\", el de vinos y cervezas, que contienen metanol solo en trazas; el metanol,"
-    " antes llamado \"alcohol de madera\" ya que se obtenía al destilarla, es otra "
+    "etílico\", el de vinos y cervezas, que solo lo contienen en trazas; el metanol, "
+    "antes llamado \"alcohol de madera\", ya que se obtenía al destilarla, es otra "
     "sustancia. La opción 14.3 es falsa: diluirlo no lo "sv,
     "vuelve inocuo, pues lo que cuenta es la cantidad ingerida. Por último, 14.4 describe"
     " el metano, un gas; el metanol es líquido, aunque se fabrica sobre todo a partir del"
@@ -419,9 +420,9 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "células aprovechando su maquinaria; por eso estos fármacos no curan el resfriado ni "
     "la gripe, y tomarlos en tales casos solo añade efectos adversos y favorece las "
     "resistencias. La opción 15.1 es falsa: pueden provocar "sv,
-    "reacciones alérgicas y diarrea u otras molestias digestivas, porque alteran también "
-    "la microbiota intestinal. La opción 15.2 confunde su acción: no estimulan el sistema"
-    " inmunitario, sino que matan las bacterias o frenan "sv,
+    "reacciones alérgicas y, como alteran también la microbiota intestinal, diarreas u "
+    "otras molestias digestivas. La opción 15.2 confunde su acción: no estimulan el "
+    "sistema inmunitario, sino que matan las bacterias o frenan "sv,
     "su multiplicación, y las defensas del paciente terminan de eliminar la infección. "
     "Por último, 15.4 describe mal la resistencia: no es el cuerpo el que se acostumbra, "
     "sino las bacterias las que, por mutaciones o por "sv,
@@ -432,13 +433,13 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     ""sv,
     // Question 16
     "La opción 16.4 es la correcta: las revisiones sistemáticas de ensayos rigurosos no "
-    "han hallado ninguna dolencia en la que la homeopatía supere al placebo. La opción "
-    "16.2 es "sv,
-    "falsa: diluciones habituales como la 30 CH superan con creces el número de Avogadro,"
-    " así que casi con seguridad no queda ni una molécula del principio activo. La opción"
-    " 16.1 "sv,
-    "tampoco es cierta: la farmacología moderna no le reconoce eficacia. Y 16.3 es falsa:"
-    " ni \"lo similar cura lo similar\" ni la supuesta \"memoria del agua\" tienen base "
+    "han hallado ninguna dolencia en la que supere al placebo. Es falsa 16.2: en la "
+    "habitual "sv,
+    "dilución 30 CH, el factor de dilución (un uno seguido de sesenta ceros) supera con "
+    "creces el número de Avogadro: casi con seguridad no queda ni una molécula del "
+    "principio activo. "sv,
+    "Tampoco es cierta 16.1: la farmacología no le reconoce eficacia. Y 16.3 es falsa: "
+    "ni \"lo similar cura lo similar\" ni la supuesta \"memoria del agua\" tienen base "
     "física o química."sv,
     ""sv,
     ""sv,
@@ -503,16 +504,17 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     // Question 21
     "La opción 21.3 es la correcta: las células madre pueden dividirse para renovarse a "
     "sí mismas y diferenciarse en células especializadas, como neuronas o células "
-    "sanguíneas. No solo existen en los embriones, como sostiene "sv,
-    "21.1: el adulto conserva células madre \"adultas\" o somáticas, por ejemplo en la "
-    "médula ósea, la piel o el intestino, que reponen los tejidos. La opción 21.4 es "
-    "errónea: las células madre \"pluripotentes inducidas\" se obtienen "sv,
-    "reprogramando células diferenciadas, sin destruir embriones, y la investigación con "
-    "células embrionarias está regulada de forma distinta en cada país, no prohibida en "
-    "todo el mundo. Por último, 21.2 exagera: la terapia "sv,
+    "sanguíneas. Contra lo que afirma 21.1, también existen en el "sv,
+    "adulto: las células madre \"adultas\" o somáticas, por ejemplo, de la médula ósea, "
+    "la piel o el intestino, que renuevan los tejidos. La opción 21.4 es errónea: las "
+    "células madre \"pluripotentes inducidas\" se obtienen "sv,
+    "reprogramando células diferenciadas, sin destruir embriones, y la investigación "
+    "con células embrionarias, regulada de forma distinta en cada país, está permitida "
+    "en muchos. Por último, 21.2 exagera: la terapia "sv,
     "consolidada es el trasplante de progenitores hematopoyéticos (el clásico "
-    "\"trasplante de médula ósea\") para leucemias y otras enfermedades de la sangre; las"
-    " demás ya aprobadas son pocas y la mayoría siguen en fase experimental."sv,
+    "\"trasplante de médula ósea\") para leucemias y otras enfermedades de la sangre; "
+    "las demás terapias aprobadas son pocas, y la mayoría de los usos siguen en fase "
+    "experimental."sv,
     ""sv,
     ""sv,
     ""sv,
