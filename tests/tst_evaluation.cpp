@@ -209,6 +209,12 @@ private slots:
         QTest::newRow("C") << QLocale::c() << QChar(u'.');
         QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QChar(u'.');
         QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << QChar(u',');
+        // Locales with digits of their own: their separators, but the digits 0-9.
+        QTest::newRow("Arabic, Egypt") << QLocale(QStringLiteral("ar_EG")) << QChar(u'\u066B');
+        QTest::newRow("Persian, Iran") << QLocale(QStringLiteral("fa_IR")) << QChar(u'\u066B');
+        QTest::newRow("Marathi, India") << QLocale(QStringLiteral("mr_IN")) << QChar(u'.');
+        QTest::newRow("Chakma, digits beyond 16 bits")
+            << QLocale(QStringLiteral("ccp")) << QChar(u'.');
     }
 
     // Every count 0 to 24, with the rest of the sheet wrong or blank, so that the lists

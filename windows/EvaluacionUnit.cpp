@@ -18,6 +18,18 @@ void nameFigure(QLabel *figure, const QString &caption, const QString &value)
     figure->setAccessibleName(caption.trimmed() + QLatin1Char(' ') + spoken);
 }
 
+// Digits of any script written as 0-9: the program shows every other number with them.
+QString withLatinDigits(const QString &number)
+{
+    QString latin;
+    for (const uint code : number.toUcs4()) {
+        const auto character = char32_t(code);
+        const int digit = QChar::digitValue(character);
+        latin += digit >= 0 ? QString::number(digit) : QString::fromUcs4(&character, 1);
+    }
+    return latin;
+}
+
 } // namespace
 
 TEvaluacionForm::TEvaluacionForm(QWidget *parent) : Form(parent), ui(new Ui::TEvaluacionForm)
@@ -40,7 +52,7 @@ QString TEvaluacionForm::PercentText(int correct, const QLocale &locale)
     const double percentage = (correct * 100) / double(QuestionCount);
     QLocale format = locale;
     format.setNumberOptions(QLocale::DefaultNumberOptions);
-    return format.toString(percentage, 'f', 1) + QLatin1Char('%');
+    return withLatinDigits(format.toString(percentage, 'f', 1)) + QLatin1Char('%');
 }
 
 void TEvaluacionForm::FormShow()

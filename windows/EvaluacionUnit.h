@@ -19,7 +19,7 @@ public:
     ~TEvaluacionForm() override;
 
     // The percentage of correct answers as shown, in the locale's number format with one
-    // decimal digit, followed by "%".
+    // decimal digit but always the digits 0-9, followed by "%".
     static QString PercentText(int correct, const QLocale &locale);
 
 private:
