@@ -9,13 +9,18 @@ TEvaluacionForm *EvaluacionForm = nullptr;
 
 namespace {
 
-// The labels are read by assistive technology in declaration order, which scatters each
-// figure away from the text before it; each figure is therefore named with that text, and
-// an empty list is named "ninguno" rather than left silent.
-void nameFigure(QLabel *figure, const QString &caption, const QString &value)
+// Each figure is related to the caption before it (its buddy in the layout), so that
+// assistive technology reads the caption once, with the figure: the figure is named with
+// the caption and its value, and an empty list is named "ninguno" rather than left silent.
+void nameFigures(const QWidget *panel)
 {
-    const QString spoken = value.isEmpty() ? QStringLiteral("ninguno") : value;
-    figure->setAccessibleName(caption.trimmed() + QLatin1Char(' ') + spoken);
+    for (const QLabel *caption : panel->findChildren<QLabel *>()) {
+        auto *figure = qobject_cast<QLabel *>(caption->buddy());
+        if (!figure)
+            continue;
+        const QString value = figure->text().isEmpty() ? QStringLiteral("ninguno") : figure->text();
+        figure->setAccessibleName(caption->text().trimmed() + QLatin1Char(' ') + value);
+    }
 }
 
 // Digits of any script written as 0-9: the program shows every other number with them.
@@ -67,9 +72,5 @@ void TEvaluacionForm::FormShow()
                          .arg(QuestionCount));
     setAutoSizedText(ui->RCPercentLabel, PercentText(n, QLocale()));
 
-    nameFigure(ui->RCLabel, ui->Label1->text(), ui->RCLabel->text());
-    nameFigure(ui->WrongItemsLabel, ui->Label2->text(), ui->WrongItemsLabel->text());
-    nameFigure(ui->BlanckLabel, ui->Label3->text(), ui->BlanckLabel->text());
-    nameFigure(ui->RCPercentLabel, QStringLiteral("Porcentaje de respuestas correctas:"),
-               ui->RCPercentLabel->text());
+    nameFigures(ui->Panel1);
 }
