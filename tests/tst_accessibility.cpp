@@ -20,7 +20,9 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
@@ -192,6 +194,78 @@ std::array<std::int32_t, QuestionCount> sheet(int right, int wrong)
     return answers;
 }
 
+// Pages a questionnaire or review window forward to the question.
+template <typename Window> void pageTo(Window *window, int question)
+{
+    while (window->CurrentQuestion < question)
+        control<QPushButton>(window, "Button3")->click();
+}
+
+// Every accessibility action that could change an inert control, tried on it: it must
+// offer none, and whatever is asked of it, keep its check, text, selection and caret.
+void tryToChange(QWidget *control)
+{
+    QAccessibleInterface *iface = accessibleOf(control);
+    QCOMPARE(iface->actionInterface() ? iface->actionInterface()->actionNames() : QStringList(),
+             QStringList());
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        const bool checked = button->isChecked();
+        for (const QString &action : {QAccessibleActionInterface::toggleAction(),
+                                      QAccessibleActionInterface::pressAction()})
+            iface->actionInterface()->doAction(action);
+        QCOMPARE(button->isChecked(), checked);
+    }
+    if (auto *box = qobject_cast<QTextEdit *>(control)) {
+        const QString text = box->toPlainText();
+        const int caret = box->textCursor().position();
+        QVERIFY(!iface->editableTextInterface());
+        QAccessibleTextInterface *textInterface = iface->textInterface();
+        textInterface->setSelection(0, 0, 3);
+        textInterface->addSelection(1, 4);
+        textInterface->setCursorPosition(caret + 2);
+        QCOMPARE(textInterface->selectionCount(), 0);
+        QCOMPARE(box->textCursor().position(), caret);
+        QVERIFY(!box->textCursor().hasSelection());
+        QCOMPARE(box->toPlainText(), text);
+    }
+    QVERIFY(!control->hasFocus());
+}
+
+// Where assistive technology (a magnifier, a reader following the mouse) finds the first
+// characters of a box on the screen: inside the box, and back again from that point.
+void verifyCharacterGeometry(QWidget *box)
+{
+    QAccessibleTextInterface *text = accessibleOf(box)->textInterface();
+    const QRect onScreen(box->mapToGlobal(QPoint()), box->size());
+    for (int offset : {0, 1, 7}) {
+        const QRect character = text->characterRect(offset);
+        QVERIFY2(onScreen.contains(character), qPrintable(box->objectName()));
+        QCOMPARE(text->offsetAtPoint(character.center()), offset);
+    }
+}
+
+// The characters a text box exposes as superscript, in order, walked run by run through
+// its text attributes as a screen reader walks them; every run keeps the box's font size.
+QString superscriptCharacters(QWidget *box)
+{
+    QAccessibleTextInterface *text = accessibleOf(box)->textInterface();
+    QString raised;
+    QSet<QString> sizes;
+    for (int offset = 0, start = 0, end = 0; offset < text->characterCount(); offset = end) {
+        const QStringList attributes =
+            text->attributes(offset, &start, &end).split(QLatin1Char(';'));
+        if (end <= offset)
+            return QStringLiteral("<no progress at %1>").arg(offset);
+        if (attributes.contains(QStringLiteral("text-position:super")))
+            raised += text->text(start, end);
+        for (const QString &attribute : attributes) {
+            if (attribute.startsWith(QLatin1String("font-size:")))
+                sizes << attribute;
+        }
+    }
+    return sizes.size() == 1 ? raised : QStringLiteral("<sizes differ>");
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -352,6 +426,87 @@ private slots:
         ResetAnswers();
     }
 
+    void inertControlsRefuseChanges_data()
+    {
+        QTest::addColumn<Form *>("window");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("main: introduction") << static_cast<Form *>(MainForm) << "Memo1";
+        QTest::newRow("credits") << static_cast<Form *>(CreditosForm) << "Memo1";
+        QTest::newRow("notice") << static_cast<Form *>(AvisoForm) << "Memo1";
+        QTest::newRow("questionnaire: stem")
+            << static_cast<Form *>(CuestionarioForm) << "QuestionsRichEdit";
+        QTest::newRow("review: stem") << static_cast<Form *>(RCForm) << "QuestionsRichEdit";
+        QTest::newRow("review: commentary") << static_cast<Form *>(RCForm) << "RCRichEdit";
+        // Question 1's key is 3: one continuation unchecked, the checked one, another.
+        QTest::newRow("review: continuation 1") << static_cast<Form *>(RCForm) << "RadioButton1";
+        QTest::newRow("review: continuation 3") << static_cast<Form *>(RCForm) << "RadioButton3";
+        QTest::newRow("review: continuation 4") << static_cast<Form *>(RCForm) << "RadioButton4";
+    }
+
+    // Inert controls stay readable but refuse every accessibility action that would change
+    // them: the review's answer key cannot be moved, no text edited, selected or scrolled.
+    void inertControlsRefuseChanges()
+    {
+        QFETCH(Form *, window);
+        QFETCH(QString, control);
+        const auto check = [&] {
+            auto *target = window->findChild<QWidget *>(control);
+            QVERIFY(target);
+            tryToChange(target);
+            if (qobject_cast<QTextEdit *>(target))
+                verifyReadableButInert(target);
+        };
+        if (window == MainForm)
+            check();
+        else
+            checkShown(window, check);
+    }
+
+    void raisedCharactersAreSuperscript_data()
+    {
+        QTest::addColumn<Form *>("window");
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("raised");
+        QTest::newRow("questionnaire, question 5: stem")
+            << static_cast<Form *>(CuestionarioForm) << 5 << "QuestionsRichEdit"
+            << "2";
+        QTest::newRow("questionnaire, question 6: stem")
+            << static_cast<Form *>(CuestionarioForm) << 6 << "QuestionsRichEdit"
+            << "";
+        QTest::newRow("review, question 5: stem")
+            << static_cast<Form *>(RCForm) << 5 << "QuestionsRichEdit"
+            << "2";
+        QTest::newRow("review, question 5: commentary")
+            << static_cast<Form *>(RCForm) << 5 << "RCRichEdit"
+            << "22813";
+        QTest::newRow("review, question 13: commentary")
+            << static_cast<Form *>(RCForm) << 13 << "RCRichEdit"
+            << "-9";
+        QTest::newRow("review, question 1: commentary, bold only")
+            << static_cast<Form *>(RCForm) << 1 << "RCRichEdit"
+            << "";
+    }
+
+    // Exponents are superscript to a screen reader (AT-SPI's "vertical-align:super"), and
+    // at the same size as the text around them, as they are drawn.
+    void raisedCharactersAreSuperscript()
+    {
+        QFETCH(Form *, window);
+        QFETCH(int, question);
+        QFETCH(QString, box);
+        ResetAnswers();
+        QString raised;
+        checkShown(window, [&] {
+            if (auto *questionnaire = qobject_cast<TCuestionarioForm *>(window))
+                pageTo(questionnaire, question);
+            else
+                pageTo(static_cast<TRCForm *>(window), question);
+            raised = superscriptCharacters(window->findChild<QWidget *>(box));
+        });
+        QTEST(raised, "raised");
+    }
+
     void review_data()
     {
         QTest::addColumn<int>("question");
@@ -390,6 +545,7 @@ private slots:
                      QString::fromStdString(Commentary(question)));
             verifyReadableButInert(control<RichEditBox>(RCForm, "QuestionsRichEdit"));
             verifyReadableButInert(control<RichEditBox>(RCForm, "RCRichEdit"));
+            verifyCharacterGeometry(control<RichEditBox>(RCForm, "RCRichEdit"));
         });
     }
 };

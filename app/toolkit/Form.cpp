@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Inert.h"
 #include "Panel.h"
 #include "ScreenMetrics.h"
 
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTextEdit>
 #include <cmath>
 
 namespace {
@@ -98,48 +98,6 @@ void offsetPanelChildren(QWidget *root)
     }
 }
 
-// Swallows every mouse event an inert control is sent directly; those that come through
-// the window pass through it already.
-class MouseBlocker : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
-// A disabled panel keeps its controls' normal look but makes them inert: they take no
-// focus, no mouse input and no selection, while assistive technology can still read them.
-void makeInert(QWidget *panel)
-{
-    auto *blocker = new MouseBlocker(panel);
-    panel->setEnabled(true);
-    panel->setProperty("inert", true);
-    QList<QWidget *> widgets = panel->findChildren<QWidget *>();
-    widgets.prepend(panel);
-    for (QWidget *widget : widgets) {
-        widget->setFocusPolicy(Qt::NoFocus);
-        widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-        widget->installEventFilter(blocker);
-        if (auto *text = qobject_cast<QTextEdit *>(widget))
-            text->setTextInteractionFlags(Qt::NoTextInteraction);
-    }
-}
-
 void makeDeclaredPanelsInert(QWidget *root)
 {
     for (QWidget *widget : root->findChildren<QWidget *>()) {
@@ -212,6 +170,7 @@ Form::Form(QWidget *parent)
 {
     if (!firstForm)
         firstForm = this;
+    installInertAccessibility();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
