@@ -3,10 +3,31 @@
 #include "Form.h"
 #include "ScreenMetrics.h"
 #include "Startup.h"
+#include "TestDefinitionUnit.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+// The actions still waiting for their window to be shown.
+QList<QPointer<QTimer>> pendingActions;
+
+// Closes every modal window on show, the top one first.
+void closeModalWindows()
+{
+    for (int left = 8; left > 0 && QApplication::activeModalWidget(); --left) {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->done(Form::Cancel);
+        else
+            QApplication::activeModalWidget()->hide();
+    }
+}
+
+} // namespace
 
 int characterCount(std::string_view text)
 {
@@ -16,22 +37,55 @@ int characterCount(std::string_view text)
 void whenShownModally(Form *form, std::function<void()> action)
 {
     auto *timer = new QTimer;
+    pendingActions << timer;
     timer->setInterval(0);
     QObject::connect(timer, &QTimer::timeout, [timer, form, action] {
         if (!form->isVisible() || !form->isShownModally())
             return;
-        timer->stop();
+        pendingActions.removeAll(timer);
         timer->deleteLater();
         action();
+        if (form->isVisible() && !QTest::currentTestFailed())
+            QTest::qFail(qPrintable(form->windowTitle() + QStringLiteral(" left open")), __FILE__,
+                         __LINE__);
+        if (QTest::currentTestFailed())
+            closeModalWindows();
     });
     timer->start();
 }
 
+int showModallyAndRun(Form *form, const std::function<void()> &inside)
+{
+    whenShownModally(form, [form, inside] {
+        inside();
+        if (form->isVisible() && !QTest::currentTestFailed())
+            pressCloseBox(form);
+    });
+    return form->showModal();
+}
+
+void verifyNothingLeftOpen()
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    const int waiting = int(pendingActions.size());
+    closeModalWindows();
+    qDeleteAll(pendingActions);
+    pendingActions.clear();
+    QVERIFY2(!modal, qPrintable(modal ? modal->windowTitle() : QString()));
+    QCOMPARE(waiting, 0);
+}
+
+void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(target, key, modifiers);
+}
+
 void pressCloseBox(QWidget *window)
 {
-    // What the window system sends for the close box, the system menu and Alt+F4.
-    QCloseEvent event;
-    QCoreApplication::sendEvent(window, &event);
+    QWindow *handle = window->windowHandle();
+    QVERIFY2(handle, "a window never shown has no close box");
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(handle);
 }
 
 void useScreen(QSize size, QMargins frame)
@@ -48,6 +102,7 @@ ProgramWindows::ProgramWindows(QSize screen)
 {
     useScreen(screen);
     PrepareApplication();
+    ResetAnswers();
     CreateForms();
 }
 

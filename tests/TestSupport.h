@@ -4,6 +4,7 @@
 #include <QMargins>
 #include <QSize>
 #include <QString>
+#include <Qt>
 #include <functional>
 #include <string_view>
 
@@ -14,10 +15,26 @@ class QWidget;
 int characterCount(std::string_view text);
 
 // Runs action once `form` is on the screen in a modal showing; the test itself then
-// continues inside that window's modal loop until it closes.
+// continues inside that window's modal loop. The action must close the window: one that
+// fails a check or leaves it open fails the test, and every modal window still open is
+// closed, so that a failing check never leaves a modal loop waiting.
 void whenShownModally(Form *form, std::function<void()> action);
 
-// Sends a close request to a window, as its close box would.
+// Shows `form` modally, runs `inside` in it, closes it by its close box if `inside` left it
+// open, and returns the showing's modal result.
+int showModallyAndRun(Form *form, const std::function<void()> &inside);
+
+// For every test's cleanup(): fails the test if it left a modal window open or an action
+// waiting for a window that was never shown, and discards both, so that the next test
+// starts from nothing.
+void verifyNothingLeftOpen();
+
+// Sends a key as the user would: to the control of the window that has the focus, else to
+// the window itself.
+void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Sends a close request to a window through the window system, as its close box does; a
+// window blocked by a modal one ignores it.
 void pressCloseBox(QWidget *window);
 
 // Puts the program on a single screen of the given size (and frame around each window),
@@ -25,7 +42,7 @@ void pressCloseBox(QWidget *window);
 void useScreen(QSize size, QMargins frame = {});
 
 // Creates the program's six windows as start-up does, on a full-HD screen unless told
-// otherwise, and destroys them again.
+// otherwise, with a cleared answer sheet, and destroys them again.
 struct ProgramWindows {
     explicit ProgramWindows(QSize screen = QSize(1920, 1080));
     ~ProgramWindows();

@@ -404,7 +404,7 @@ private slots:
         bool closedByEnter = false;
         whenShownModally(CreditosForm, [&] {
             focused = CreditosForm->focusWidget();
-            QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Return);
+            pressKey(CreditosForm, Qt::Key_Return);
             closedByEnter = !CreditosForm->isVisible();
             if (CreditosForm->isVisible())
                 pressCloseBox(CreditosForm);
@@ -427,7 +427,7 @@ private slots:
         bool escapeKeptOpen = false;
         whenShownModally(CreditosForm, [&] {
             shownAgain = true;
-            QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Escape);
+            pressKey(CreditosForm, Qt::Key_Escape);
             escapeKeptOpen = CreditosForm->isVisible();
             pressCloseBox(CreditosForm);
         });

@@ -180,7 +180,7 @@ private slots:
         whenShownModally(EvaluacionForm, [&] {
             focused = EvaluacionForm->focusWidget();
             // Escape, whether the button or the window receives it, closes nothing.
-            QTest::keyClick(EvaluacionForm->focusWidget(), Qt::Key_Escape);
+            pressKey(EvaluacionForm, Qt::Key_Escape);
             QTest::keyClick(EvaluacionForm, Qt::Key_Escape);
             visibleAfterEscape = EvaluacionForm->isVisible();
             escapeClosed = !visibleAfterEscape;

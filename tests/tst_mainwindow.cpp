@@ -133,7 +133,7 @@ private slots:
         // Enter at once presses "Salir", which has the focus.
         whenShownModally(CreditosForm, [] {
             QCOMPARE(CreditosForm->focusWidget(), control<QPushButton>(CreditosForm, "Button5"));
-            QTest::keyClick(CreditosForm->focusWidget(), Qt::Key_Return);
+            pressKey(CreditosForm, Qt::Key_Return);
         });
         control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(!CreditosForm->isVisible());

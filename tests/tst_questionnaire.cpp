@@ -52,13 +52,6 @@ Sheet blankSheet()
     return sheet;
 }
 
-// Sends a key as the user would: to the control that has the focus, else to the window.
-void pressKey(QWidget *window, Qt::Key key)
-{
-    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
-    QTest::keyClick(target, key);
-}
-
 // Shows the questionnaire modally, runs `inside` in it and returns the showing's result.
 // A showing that `inside` left open (a failed check) is closed so that nothing hangs.
 int runQuestionnaire(const std::function<void()> &inside)

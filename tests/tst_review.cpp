@@ -151,7 +151,7 @@ private slots:
             QVERIFY(control<QRadioButton>(RCForm, "RadioButton3")->isChecked());
             focused = RCForm->focusWidget();
             for (int i = 0; i < 8; ++i) {
-                QTest::keyClick(RCForm->focusWidget(), Qt::Key_Tab);
+                pressKey(RCForm, Qt::Key_Tab);
                 tabbedTo << RCForm->focusWidget();
             }
         });
@@ -360,7 +360,7 @@ private slots:
         result = review([&] {
             VERIFY_SHOWS(1);
             // Escape closes nothing.
-            QTest::keyClick(RCForm->focusWidget(), Qt::Key_Escape);
+            pressKey(RCForm, Qt::Key_Escape);
             escapeKeptOpen = RCForm->isVisible();
         });
         QVERIFY(escapeKeptOpen);

@@ -76,7 +76,7 @@ private slots:
         // Focus starts on the first button in tab order, "Ver respuestas correctas" (OK).
         whenShownModally(&evaluation, [&] {
             QCOMPARE(evaluation.focusWidget(), control<QPushButton>(&evaluation, "Button1"));
-            QTest::keyClick(evaluation.focusWidget(), Qt::Key_Return);
+            pressKey(&evaluation, Qt::Key_Return);
         });
         QCOMPARE(evaluation.showModal(), int(Form::OK));
 
