@@ -6,6 +6,7 @@
 #include <QString>
 #include <Qt>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class Form;

@@ -272,16 +272,16 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
 private slots:
-    void initTestCase()
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { windows.emplace(); }
+    void cleanup()
     {
-        QLocale::setDefault(QLocale::c());
-        windows = std::make_unique<ProgramWindows>();
+        verifyNothingLeftOpen();
+        windows.reset();
     }
-
-    void cleanupTestCase() { windows.reset(); }
 
     // The main window and the credits: the buttons by their captions, the introduction and
     // the credits by their roles, with their whole text readable.

@@ -144,7 +144,7 @@ class ChainTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
     // After a run or the credits: every other window hidden, no modal showing left, and
     // the main window shown with the focus on "Realizar Prueba".
@@ -174,13 +174,13 @@ class ChainTest : public QObject
     }
 
 private slots:
-    void initTestCase()
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { windows.emplace(); }
+    void cleanup()
     {
-        QLocale::setDefault(QLocale::c());
-        windows = std::make_unique<ProgramWindows>();
+        verifyNothingLeftOpen();
+        windows.reset();
     }
-
-    void cleanupTestCase() { windows.reset(); }
 
     // The whole chain with right, wrong and blank answers: the notice lists the blanks
     // ("Volver a las preguntas" returns to the same question, "Proceder a la evaluación"

@@ -101,7 +101,7 @@ class EvaluationTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
     // The value labels' places before the window was first shown.
     QHash<const QLabel *, QPoint> declaredPlaces;
 
@@ -150,11 +150,10 @@ class EvaluationTest : public QObject
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        windows = std::make_unique<ProgramWindows>();
-        const int border =
-            static_cast<Panel *>(control<Panel>(EvaluacionForm, "Panel1"))->borderWidth();
+        windows.emplace();
+        const int border = control<Panel>(EvaluacionForm, "Panel1")->borderWidth();
         const QPoint inside(border, border);
         declaredPlaces = {
             {control<QLabel>(EvaluacionForm, "RCLabel"), QPoint(288, 32) + inside},
@@ -162,17 +161,21 @@ private slots:
             {control<QLabel>(EvaluacionForm, "RCPercentLabel"), QPoint(994, 32) + inside},
             {control<QLabel>(EvaluacionForm, "WrongItemsLabel"), QPoint(440, 96) + inside},
             {control<QLabel>(EvaluacionForm, "BlanckLabel"), QPoint(400, 160) + inside}};
-        for (QLabel *label : valueLabels())
-            QCOMPARE(label->pos(), declaredPlaces.value(label));
     }
 
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        windows.reset();
+        QLocale::setDefault(QLocale::c());
+    }
 
-    void cleanupTestCase() { windows.reset(); }
-
-    // Runs first: the focus goes to "Ver respuestas correctas" at the first showing only.
+    // The value labels stand at their declared places before the first showing; the focus
+    // goes to "Ver respuestas correctas" at the first showing.
     void focusAtFirstShowingAndWaysOut()
     {
+        for (QLabel *label : valueLabels())
+            QCOMPARE(label->pos(), declaredPlaces.value(label));
         uniform(Right).fill();
         QWidget *focused = nullptr;
         bool escapeClosed = false;

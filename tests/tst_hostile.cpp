@@ -196,7 +196,11 @@ class HostileSurroundingsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        QLocale::setDefault(QLocale::c());
+    }
 
     void smallScreenShrinksWindowsAndKeepsEveryControlReachable()
     {

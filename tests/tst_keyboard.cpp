@@ -196,16 +196,16 @@ class KeyboardTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
 private slots:
-    void initTestCase()
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { windows.emplace(); }
+    void cleanup()
     {
-        QLocale::setDefault(QLocale::c());
-        windows = std::make_unique<ProgramWindows>();
+        verifyNothingLeftOpen();
+        windows.reset();
     }
-
-    void cleanupTestCase() { windows.reset(); }
 
     // From "Realizar Prueba" to "Salir" in the review, each step by Tab, Shift+Tab, the
     // arrow keys, Space or Return on the focused control.
@@ -383,7 +383,7 @@ private slots:
     void focusedControlScrolledIntoViewOnSmallScreen()
     {
         windows.reset();
-        windows = std::make_unique<ProgramWindows>(QSize(1024, 600));
+        windows.emplace(QSize(1024, 600));
         KeyboardUser user;
         QStringList hidden;
         auto visitAll = [&](Form *form) {

@@ -31,6 +31,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { verifyNothingLeftOpen(); }
+
     void windowsAreCreatedWithTheirCaptionsAndSizes()
     {
         ProgramWindows windows;

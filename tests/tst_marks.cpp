@@ -175,11 +175,15 @@ class MarksTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
 private slots:
-    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
-    void cleanupTestCase() { windows.reset(); }
+    void init() { windows.emplace(); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        windows.reset();
+    }
 
     // Find: letter case ignored, matches inside words, bounded to [start, start + length).
     void findSearchesOnlyItsRangeIgnoringCase()

@@ -144,7 +144,7 @@ class QuestionnaireTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
     // The question on show: its number, caption, stem, continuations and checked option.
     static void expectShown(int q, int checked)
@@ -169,8 +169,12 @@ class QuestionnaireTest : public QObject
     }
 
 private slots:
-    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
-    void cleanupTestCase() { windows.reset(); }
+    void init() { windows.emplace(); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        windows.reset();
+    }
 
     // Each question shows "Pregunta q de 24", its stem and its four continuations from the
     // bank, with nothing checked after a reset; the stem is shown from its first line.

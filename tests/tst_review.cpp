@@ -121,7 +121,7 @@ class ReviewTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
     // Shows the review, runs action inside it, then leaves it by "Salir" if it is still open.
     int review(const std::function<void()> &action)
@@ -135,8 +135,12 @@ class ReviewTest : public QObject
     }
 
 private slots:
-    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
-    void cleanupTestCase() { windows.reset(); }
+    void init() { windows.emplace(); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        windows.reset();
+    }
 
     // Opening shows question 1 with its key (the third continuation) checked, and the
     // focus on "Inicial"; the question area offers nothing to tab to.

@@ -116,7 +116,7 @@ class TextFitTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
 
     // Walks a window from question 1 to 24 with "Siguiente" and checks what it shows of each.
     template <typename Window> void verifyEveryQuestion(Window *window, bool withCommentary)
@@ -179,8 +179,12 @@ class TextFitTest : public QObject
     }
 
 private slots:
-    void initTestCase() { windows = std::make_unique<ProgramWindows>(); }
-    void cleanupTestCase() { windows.reset(); }
+    void init() { windows.emplace(); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        windows.reset();
+    }
 
     void questionnaireStemsAndContinuations()
     {

@@ -22,7 +22,11 @@ class ToolkitTest : public QObject
 
 private slots:
     void initTestCase() { PrepareApplication(); }
-    void cleanup() { ScreenMetrics::setOverride(std::nullopt); }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        ScreenMetrics::setOverride(std::nullopt);
+    }
 
     void showingStartsAtZeroAndRunsFormShowBeforeVisible()
     {
