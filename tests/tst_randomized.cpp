@@ -9,9 +9,10 @@
 // an action that opens a window queues it from that window's showing, so the walk goes on
 // inside the window's loop.
 //
-// CI runs a few fixed seeds (fewer actions under the sanitizers). For longer runs: TELVANOR_SEED and TELVANOR_ACTIONS in the
-// environment, or --seed=N and --actions=N on the command line. A failure or a hang
-// prints the seed and the last actions, so the run can be replayed.
+// CI runs a few fixed seeds (the sanitizer pass with fewer actions). For longer runs:
+// TELVANOR_SEED and TELVANOR_ACTIONS in the environment, or --seed=N and --actions=N on the
+// command line. A failure or a hang prints the seed and the last actions, so the run can be
+// replayed.
 
 #include "AvisoUnit.h"
 #include "Creditos.h"
