@@ -62,7 +62,7 @@ struct WalkOptions {
 WalkOptions options;
 
 constexpr quint32 CiSeeds[] = {1, 2, 3, 4};
-constexpr int CiActionsPerSeed = 5000;
+constexpr int CiActionsPerSeed = 3000;
 constexpr int LoggedActions = 20;
 constexpr auto HangLimit = std::chrono::seconds(10);
 
