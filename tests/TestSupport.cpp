@@ -1,6 +1,12 @@
 #include "TestSupport.h"
 
+#include "AvisoUnit.h"
+#include "Creditos.h"
+#include "CuestionarioUnit.h"
+#include "EvaluacionUnit.h"
 #include "Form.h"
+#include "MainUnit.h"
+#include "RCUnit.h"
 #include "ScreenMetrics.h"
 #include "Startup.h"
 #include "TestDefinitionUnit.h"
@@ -96,6 +102,18 @@ void useScreen(QSize size, QMargins frame)
     metrics.frame = frame;
     metrics.pixelsPerInch = 96;
     ScreenMetrics::setOverride(metrics);
+}
+
+Form *programWindow(const QString &name)
+{
+    const QHash<QString, Form *> windows = {
+        {QStringLiteral("main"), MainForm},    {QStringLiteral("questionnaire"), CuestionarioForm},
+        {QStringLiteral("notice"), AvisoForm}, {QStringLiteral("evaluation"), EvaluacionForm},
+        {QStringLiteral("review"), RCForm},    {QStringLiteral("credits"), CreditosForm}};
+    Form *window = windows.value(name);
+    if (!window)
+        qFatal("no window named %s", qPrintable(name));
+    return window;
 }
 
 ProgramWindows::ProgramWindows(QSize screen)

@@ -42,6 +42,10 @@ void pressCloseBox(QWidget *window);
 // at 96 pixels per inch, until the override is lifted.
 void useScreen(QSize size, QMargins frame = {});
 
+// One of the program's six windows by a short name, for data rows, which are made before
+// the windows of each test: main, questionnaire, notice, evaluation, review or credits.
+Form *programWindow(const QString &name);
+
 // Creates the program's six windows as start-up does, on a full-HD screen unless told
 // otherwise, with a cleared answer sheet, and destroys them again.
 struct ProgramWindows {

@@ -428,26 +428,27 @@ private slots:
 
     void inertControlsRefuseChanges_data()
     {
-        QTest::addColumn<Form *>("window");
+        QTest::addColumn<QString>("windowName");
         QTest::addColumn<QString>("control");
-        QTest::newRow("main: introduction") << static_cast<Form *>(MainForm) << "Memo1";
-        QTest::newRow("credits") << static_cast<Form *>(CreditosForm) << "Memo1";
-        QTest::newRow("notice") << static_cast<Form *>(AvisoForm) << "Memo1";
+        QTest::newRow("main: introduction") << QStringLiteral("main") << "Memo1";
+        QTest::newRow("credits") << QStringLiteral("credits") << "Memo1";
+        QTest::newRow("notice") << QStringLiteral("notice") << "Memo1";
         QTest::newRow("questionnaire: stem")
-            << static_cast<Form *>(CuestionarioForm) << "QuestionsRichEdit";
-        QTest::newRow("review: stem") << static_cast<Form *>(RCForm) << "QuestionsRichEdit";
-        QTest::newRow("review: commentary") << static_cast<Form *>(RCForm) << "RCRichEdit";
+            << QStringLiteral("questionnaire") << "QuestionsRichEdit";
+        QTest::newRow("review: stem") << QStringLiteral("review") << "QuestionsRichEdit";
+        QTest::newRow("review: commentary") << QStringLiteral("review") << "RCRichEdit";
         // Question 1's key is 3: one continuation unchecked, the checked one, another.
-        QTest::newRow("review: continuation 1") << static_cast<Form *>(RCForm) << "RadioButton1";
-        QTest::newRow("review: continuation 3") << static_cast<Form *>(RCForm) << "RadioButton3";
-        QTest::newRow("review: continuation 4") << static_cast<Form *>(RCForm) << "RadioButton4";
+        QTest::newRow("review: continuation 1") << QStringLiteral("review") << "RadioButton1";
+        QTest::newRow("review: continuation 3") << QStringLiteral("review") << "RadioButton3";
+        QTest::newRow("review: continuation 4") << QStringLiteral("review") << "RadioButton4";
     }
 
     // Inert controls stay readable but refuse every accessibility action that would change
     // them: the review's answer key cannot be moved, no text edited, selected or scrolled.
     void inertControlsRefuseChanges()
     {
-        QFETCH(Form *, window);
+        QFETCH(QString, windowName);
+        Form *window = programWindow(windowName);
         QFETCH(QString, control);
         const auto check = [&] {
             auto *target = window->findChild<QWidget *>(control);
@@ -464,27 +465,27 @@ private slots:
 
     void raisedCharactersAreSuperscript_data()
     {
-        QTest::addColumn<Form *>("window");
+        QTest::addColumn<QString>("windowName");
         QTest::addColumn<int>("question");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("raised");
         QTest::newRow("questionnaire, question 5: stem")
-            << static_cast<Form *>(CuestionarioForm) << 5 << "QuestionsRichEdit"
+            << QStringLiteral("questionnaire") << 5 << "QuestionsRichEdit"
             << "2";
         QTest::newRow("questionnaire, question 6: stem")
-            << static_cast<Form *>(CuestionarioForm) << 6 << "QuestionsRichEdit"
+            << QStringLiteral("questionnaire") << 6 << "QuestionsRichEdit"
             << "";
         QTest::newRow("review, question 5: stem")
-            << static_cast<Form *>(RCForm) << 5 << "QuestionsRichEdit"
+            << QStringLiteral("review") << 5 << "QuestionsRichEdit"
             << "2";
         QTest::newRow("review, question 5: commentary")
-            << static_cast<Form *>(RCForm) << 5 << "RCRichEdit"
+            << QStringLiteral("review") << 5 << "RCRichEdit"
             << "22813";
         QTest::newRow("review, question 13: commentary")
-            << static_cast<Form *>(RCForm) << 13 << "RCRichEdit"
+            << QStringLiteral("review") << 13 << "RCRichEdit"
             << "-9";
         QTest::newRow("review, question 1: commentary, bold only")
-            << static_cast<Form *>(RCForm) << 1 << "RCRichEdit"
+            << QStringLiteral("review") << 1 << "RCRichEdit"
             << "";
     }
 
@@ -492,7 +493,8 @@ private slots:
     // at the same size as the text around them, as they are drawn.
     void raisedCharactersAreSuperscript()
     {
-        QFETCH(Form *, window);
+        QFETCH(QString, windowName);
+        Form *window = programWindow(windowName);
         QFETCH(int, question);
         QFETCH(QString, box);
         ResetAnswers();
