@@ -94,13 +94,13 @@ void pressCloseBox(QWidget *window)
     QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(handle);
 }
 
-void useScreen(QSize size, QMargins frame)
+void useScreen(QSize size, QMargins frame, int pixelsPerInch)
 {
     ScreenMetrics metrics;
     metrics.screen = size;
     metrics.desktop = QRect(QPoint(0, 0), size);
     metrics.frame = frame;
-    metrics.pixelsPerInch = 96;
+    metrics.pixelsPerInch = pixelsPerInch;
     ScreenMetrics::setOverride(metrics);
 }
 
@@ -116,9 +116,9 @@ Form *programWindow(const QString &name)
     return window;
 }
 
-ProgramWindows::ProgramWindows(QSize screen)
+ProgramWindows::ProgramWindows(QSize screen, QMargins frame, int pixelsPerInch)
 {
-    useScreen(screen);
+    useScreen(screen, frame, pixelsPerInch);
     PrepareApplication();
     ResetAnswers();
     CreateForms();

@@ -38,18 +38,19 @@ void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 // window blocked by a modal one ignores it.
 void pressCloseBox(QWidget *window);
 
-// Puts the program on a single screen of the given size (and frame around each window),
-// at 96 pixels per inch, until the override is lifted.
-void useScreen(QSize size, QMargins frame = {});
+// Puts the program on a single screen of the given size, frame around each window and
+// pixels per inch (the system's text size), until the override is lifted.
+void useScreen(QSize size, QMargins frame = {}, int pixelsPerInch = 96);
 
 // One of the program's six windows by a short name, for data rows, which are made before
 // the windows of each test: main, questionnaire, notice, evaluation, review or credits.
 Form *programWindow(const QString &name);
 
-// Creates the program's six windows as start-up does, on a full-HD screen unless told
-// otherwise, with a cleared answer sheet, and destroys them again.
+// Creates the program's six windows as start-up does, on a full-HD screen at 96 pixels per
+// inch unless told otherwise, with a cleared answer sheet, and destroys them again.
 struct ProgramWindows {
-    explicit ProgramWindows(QSize screen = QSize(1920, 1080));
+    explicit ProgramWindows(QSize screen = QSize(1920, 1080), QMargins frame = {},
+                            int pixelsPerInch = 96);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows &) = delete;
     ProgramWindows &operator=(const ProgramWindows &) = delete;

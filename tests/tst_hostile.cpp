@@ -7,8 +7,6 @@
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
 #include "RCUnit.h"
-#include "ScreenMetrics.h"
-#include "Startup.h"
 #include "TestDefinitionUnit.h"
 #include "TestSupport.h"
 
@@ -26,42 +24,6 @@
 namespace {
 
 const QMargins Frame(4, 30, 4, 4);
-
-// The program's windows, created as at start-up on the screen put in place before.
-struct CreatedWindows {
-    CreatedWindows()
-    {
-        PrepareApplication();
-        CreateForms();
-    }
-    ~CreatedWindows()
-    {
-        DestroyForms();
-        ScreenMetrics::setOverride(std::nullopt);
-    }
-    CreatedWindows(const CreatedWindows &) = delete;
-    CreatedWindows &operator=(const CreatedWindows &) = delete;
-};
-
-// A window with the client size its layout declares at 96 pixels per inch, and whether it
-// is scaled to the system's text size.
-struct Declared {
-    Form *form;
-    QSize client;
-    bool scaled;
-};
-
-QList<Declared> declaredWindows()
-{
-    return {{MainForm, QSize(858, 743), false},       {CuestionarioForm, QSize(1190, 539), true},
-            {EvaluacionForm, QSize(1310, 356), true}, {RCForm, QSize(1303, 816), true},
-            {CreditosForm, QSize(575, 415), true},    {AvisoForm, QSize(495, 240), true}};
-}
-
-bool isFittedToScreen(const Form *form)
-{
-    return form == MainForm || form == CuestionarioForm || form == EvaluacionForm || form == RCForm;
-}
 
 // Runs check on the window as the user sees it: the main window as it is, the others in a
 // modal showing that the check's end closes again.
@@ -204,19 +166,25 @@ private slots:
 
     void smallScreenShrinksWindowsAndKeepsEveryControlReachable()
     {
-        useScreen(QSize(800, 600), Frame);
-        CreatedWindows windows;
-        ResetAnswers();
-        for (const Declared &window : declaredWindows()) {
-            const QSize outer = window.client.grownBy(Frame);
-            const bool wide = isFittedToScreen(window.form) && outer.width() > 800;
-            const bool high = isFittedToScreen(window.form) && outer.height() > 600;
-            QCOMPARE(window.form->outerSize(),
-                     QSize(wide ? 750 : outer.width(), high ? 550 : outer.height()));
-            if (wide)
-                QCOMPARE(window.form->scrollRange(Qt::Horizontal), outer.width());
-            if (high)
-                QCOMPARE(window.form->scrollRange(Qt::Vertical), outer.height());
+        ProgramWindows windows(QSize(800, 600), Frame);
+        // Outer size, and the scroll ranges of a shrunk direction (the former outer size).
+        struct Fitted {
+            Form *form;
+            QSize outer;
+            int horizontalRange, verticalRange;
+        };
+        const QList<Fitted> fitted = {{MainForm, QSize(750, 550), 866, 777},
+                                      {CuestionarioForm, QSize(750, 573), 1198, 0},
+                                      {EvaluacionForm, QSize(750, 390), 1318, 0},
+                                      {RCForm, QSize(750, 550), 1311, 850},
+                                      {CreditosForm, QSize(583, 449), 0, 0},
+                                      {AvisoForm, QSize(503, 274), 0, 0}};
+        for (const Fitted &window : fitted) {
+            QCOMPARE(window.form->outerSize(), window.outer);
+            if (window.horizontalRange)
+                QCOMPARE(window.form->scrollRange(Qt::Horizontal), window.horizontalRange);
+            if (window.verticalRange)
+                QCOMPARE(window.form->scrollRange(Qt::Vertical), window.verticalRange);
             whileShown(window.form, [&] { verifyReachable(window.form); });
             if (QTest::currentTestFailed())
                 return;
@@ -225,31 +193,18 @@ private slots:
 
     void doubleDensityDoublesScaledWindowsAndClipsNoCaption()
     {
-        ScreenMetrics metrics;
-        metrics.screen = QSize(3840, 2160);
-        metrics.desktop = QRect(QPoint(0, 0), metrics.screen);
-        metrics.frame = Frame;
-        metrics.pixelsPerInch = 192;
-        ScreenMetrics::setOverride(metrics);
-        CreatedWindows windows;
-        // The window font goes from 11 to 22 pixels; every scaled layout follows the height
-        // of its text, 13 pixels at design time.
-        QFont windowFont(QStringLiteral("MS Sans Serif"));
-        windowFont.setPixelSize(22);
-        const int textHeight = QFontMetrics(windowFont).height();
-        const auto scaled = [&](int value) { return qRound(double(value) * textHeight / 13); };
-        for (const Declared &window : declaredWindows()) {
-            const QSize expected =
-                window.scaled ? QSize(scaled(window.client.width()), scaled(window.client.height()))
-                              : window.client;
-            QCOMPARE(window.form->size(), expected);
-            if (!window.scaled)
-                continue;
-            QVERIFY(qAbs(double(expected.width()) / window.client.width() - 2.0) < 0.2);
-            QVERIFY(qAbs(double(expected.height()) / window.client.height() - 2.0) < 0.2);
+        ProgramWindows windows(QSize(3840, 2160), Frame, 192);
+        // The window font goes from 11 to 22 pixels, whose "0" is 25 pixels high instead of
+        // 13: every scaled layout grows by 25 / 13, the main window keeps its pixels.
+        const QList<QPair<Form *, QSize>> sizes = {
+            {MainForm, QSize(858, 743)},        {CuestionarioForm, QSize(2288, 1037)},
+            {EvaluacionForm, QSize(2519, 685)}, {RCForm, QSize(2506, 1569)},
+            {CreditosForm, QSize(1106, 798)},   {AvisoForm, QSize(952, 462)}};
+        for (const auto &[form, size] : sizes) {
+            QCOMPARE(form->size(), size);
             // The captions grow with the layout: every push button is declared at 13 pixels.
-            for (const QPushButton *button : controlsOf<QPushButton>(window.form))
-                QCOMPARE(button->font().pixelSize(), scaled(13));
+            for (const QPushButton *button : controlsOf<QPushButton>(form))
+                QCOMPARE(button->font().pixelSize(), form == MainForm ? 13 : 25);
         }
 
         verifyCaptionsFit(MainForm);

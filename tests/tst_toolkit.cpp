@@ -243,11 +243,7 @@ private slots:
 
     void scaledWindowsFollowTheSystemTextSize()
     {
-        ScreenMetrics metrics;
-        metrics.screen = QSize(3840, 2160);
-        metrics.desktop = QRect(QPoint(0, 0), metrics.screen);
-        metrics.pixelsPerInch = 144;
-        ScreenMetrics::setOverride(metrics);
+        useScreen(QSize(3840, 2160), {}, 144);
         TMainForm main;
         TCreditosForm credits;
 
@@ -255,18 +251,45 @@ private slots:
         QCOMPARE(main.size(), QSize(858, 743));
         QCOMPARE(control<QPushButton>(&main, "TestButton")->geometry(), QRect(152, 675, 170, 45));
 
-        // The window font grows to 11 * 144 / 96 = 16.5, rounded to 17 pixels; every
-        // position, size and font of the layout follows the new height of "0".
-        QFont windowFont(QStringLiteral("MS Sans Serif"));
-        windowFont.setPixelSize(17);
-        const int textHeight = QFontMetrics(windowFont).height();
-        QVERIFY(textHeight != 13);
-        const auto scaled = [&](int value) { return qRound(double(value) * textHeight / 13); };
-        QCOMPARE(credits.size(), QSize(scaled(575), scaled(415)));
-        QCOMPARE(control<QPushButton>(&credits, "Button5")->geometry(),
-                 QRect(scaled(238), scaled(358), scaled(100), scaled(45)));
-        QCOMPARE(control<QPushButton>(&credits, "Button5")->font().pixelSize(), scaled(13));
-        QCOMPARE(control<MemoBox>(&credits, "Memo1")->font().pixelSize(), scaled(13));
+        // The window font grows to 11 * 144 / 96 = 16.5, rounded to 17 pixels, whose "0" is
+        // 20 pixels high instead of 13: every position, size and font follows by 20 / 13.
+        QCOMPARE(credits.size(), QSize(885, 638));
+        QCOMPARE(control<QPushButton>(&credits, "Button5")->geometry(), QRect(366, 551, 154, 69));
+        QCOMPARE(control<QPushButton>(&credits, "Button5")->font().pixelSize(), 20);
+        QCOMPARE(control<MemoBox>(&credits, "Memo1")->font().pixelSize(), 20);
+    }
+
+    void declaredFamiliesResolveToTheirStandIns_data()
+    {
+        QTest::addColumn<QString>("declared");
+        QTest::addColumn<QString>("standIn");
+        QTest::newRow("window font") << "MS Sans Serif"
+                                     << "DejaVu Sans";
+        QTest::newRow("captions and texts") << "Verdana"
+                                            << "Liberation Sans";
+        QTest::newRow("stems and commentaries") << "Lucida Sans Unicode"
+                                                << "Liberation Sans";
+    }
+
+    // Each family the layouts declare is drawn in its installed stand-in, and every control of
+    // every window uses one of them: a stand-in missing from the system, or a family the
+    // substitutions miss, would otherwise show only as text that no longer fits.
+    void declaredFamiliesResolveToTheirStandIns()
+    {
+        QFETCH(QString, declared);
+        QFETCH(QString, standIn);
+        QCOMPARE(QFontInfo(QFont(declared)).family(), standIn);
+        ProgramWindows windows;
+        for (const QString name :
+             {"main", "questionnaire", "notice", "evaluation", "review", "credits"}) {
+            for (const QWidget *widget : programWindow(name)->findChildren<QWidget *>()) {
+                const QString family = QFontInfo(widget->font()).family();
+                QVERIFY2(family == QLatin1String("DejaVu Sans") ||
+                             family == QLatin1String("Liberation Sans"),
+                         qPrintable(name + QLatin1Char('/') + widget->objectName() +
+                                    QStringLiteral(": ") + family));
+            }
+        }
     }
 };
 
