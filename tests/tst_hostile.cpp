@@ -151,6 +151,18 @@ std::int32_t wrongAnswer(int q)
     return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
 }
 
+QPoint scrollPositions(const Form *form)
+{
+    return {form->scrollPosition(Qt::Horizontal), form->scrollPosition(Qt::Vertical)};
+}
+
+// The far end of a window's content, where a user may leave it scrolled.
+QPoint farEnd(const Form *form)
+{
+    const auto *area = form->findChild<QScrollArea *>();
+    return {area->horizontalScrollBar()->maximum(), area->verticalScrollBar()->maximum()};
+}
+
 } // namespace
 
 class HostileSurroundingsTest : public QObject
@@ -186,6 +198,49 @@ private slots:
             if (window.verticalRange)
                 QCOMPARE(window.form->scrollRange(Qt::Vertical), window.verticalRange);
             whileShown(window.form, [&] { verifyReachable(window.form); });
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    // Windows open at their top left, whichever control gets the focus at first activation,
+    // and keep the positions the user left them at when shown again or activated again.
+    void windowsOpenAtTheirTopLeftAndKeepTheirPositions_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("800 x 600") << QSize(800, 600);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+        QTest::newRow("1366 x 768") << QSize(1366, 768);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+    }
+
+    void windowsOpenAtTheirTopLeftAndKeepTheirPositions()
+    {
+        QFETCH(QSize, screen);
+        useScreen(screen, Frame);
+        CreatedWindows windows;
+        ResetAnswers();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        QCOMPARE(scrollPositions(MainForm), QPoint());
+        for (Form *form : {static_cast<Form *>(CuestionarioForm),
+                           static_cast<Form *>(EvaluacionForm), static_cast<Form *>(RCForm)}) {
+            QPoint left;
+            whileShown(form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(form));
+                QCOMPARE(scrollPositions(form), QPoint());
+                left = farEnd(form);
+                form->setScrollPosition(Qt::Horizontal, left.x());
+                form->setScrollPosition(Qt::Vertical, left.y());
+            });
+            if (QTest::currentTestFailed())
+                return;
+            whileShown(form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(form));
+                QCOMPARE(scrollPositions(form), left);
+            });
+            MainForm->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(MainForm));
+            QCOMPARE(scrollPositions(MainForm), QPoint());
             if (QTest::currentTestFailed())
                 return;
         }

@@ -424,6 +424,36 @@ private slots:
         QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
         QCOMPARE(hidden.join(QLatin1Char('\n')), QString());
     }
+
+    // The arrow keys move the focus between the continuations as Tab does, and the view
+    // follows it down to the last one on a screen too low for them all.
+    void arrowKeysBringTheNextContinuationIntoView()
+    {
+        windows.reset();
+        windows.emplace(QSize(1024, 400));
+        KeyboardUser user;
+        QStringList hidden;
+        whenShownModally(CuestionarioForm, [&] {
+            user.waitUntilActive(CuestionarioForm);
+            const auto *viewport =
+                CuestionarioForm->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly)
+                    ->viewport();
+            if (user.tabTo(CuestionarioForm->radioButtons()[0])) {
+                for (int presses = 0; presses < 3; ++presses) {
+                    user.press(Qt::Key_Down);
+                    const QWidget *focused = KeyboardUser::focus();
+                    const QRect circle(focused->mapTo(viewport, QPoint()),
+                                       QSize(focused->height(), focused->height()));
+                    if (!viewport->rect().contains(circle))
+                        hidden << nameOf(focused);
+                }
+            }
+            user.pressButton(control<QPushButton>(CuestionarioForm, "Button6"), Qt::Key_Return);
+        });
+        CuestionarioForm->showModal();
+        QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
+        QCOMPARE(hidden.join(QLatin1Char('\n')), QString());
+    }
 };
 
 QTEST_MAIN(KeyboardTest)

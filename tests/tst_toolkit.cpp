@@ -3,6 +3,7 @@
 // first showing, scaling and fitting a window to a small screen.
 
 #include "Creditos.h"
+#include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
 #include "MainUnit.h"
 #include "MemoBox.h"
@@ -13,8 +14,34 @@
 #include "TestSupport.h"
 
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
+
+namespace {
+
+// Where a scroll key leaves a scroll bar: at its start, one page on from it, one page back
+// from its end, or at its end.
+enum class Place { Start, OnePage, BackOnePage, End };
+
+int positionOf(Place place, const QScrollBar *bar)
+{
+    switch (place) {
+    case Place::Start:
+        return 0;
+    case Place::OnePage:
+        return qMin(bar->pageStep(), bar->maximum());
+    case Place::BackOnePage:
+        return qMax(0, bar->maximum() - bar->pageStep());
+    case Place::End:
+        return bar->maximum();
+    }
+    return -1;
+}
+
+} // namespace
 
 class ToolkitTest : public QObject
 {
@@ -230,6 +257,84 @@ private slots:
         QCOMPARE(main.scrollRange(Qt::Vertical), 769);
         // The horizontal range stays the one of the controls: the right edge of the panel.
         QCOMPARE(main.scrollRange(Qt::Horizontal), 841);
+    }
+
+    // The scroll keys move a window's view of its content and change nothing else: the
+    // focus stays, no button is pressed, no continuation is checked or unchecked.
+    void scrollKeysMoveOnlyTheView_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<Place>("fromH");
+        QTest::addColumn<Place>("fromV");
+        QTest::addColumn<Place>("toH");
+        QTest::addColumn<Place>("toV");
+        const QSize small(800, 500);
+        const QString radio = QStringLiteral("RadioButton1");
+        const QString button = QStringLiteral("Button3");
+        QTest::newRow("PageDown") << small << radio << QKeySequence(Qt::Key_PageDown)
+                                  << Place::Start << Place::Start << Place::Start << Place::OnePage;
+        QTest::newRow("PageUp") << small << button << QKeySequence(Qt::Key_PageUp) << Place::End
+                                << Place::End << Place::End << Place::BackOnePage;
+        QTest::newRow("Shift+PageDown")
+            << small << button << QKeySequence(Qt::SHIFT | Qt::Key_PageDown) << Place::Start
+            << Place::Start << Place::OnePage << Place::Start;
+        QTest::newRow("Shift+PageUp")
+            << small << radio << QKeySequence(Qt::SHIFT | Qt::Key_PageUp) << Place::End
+            << Place::End << Place::BackOnePage << Place::End;
+        QTest::newRow("Ctrl+Home") << small << radio << QKeySequence(Qt::CTRL | Qt::Key_Home)
+                                   << Place::End << Place::End << Place::Start << Place::Start;
+        QTest::newRow("Ctrl+End") << small << button << QKeySequence(Qt::CTRL | Qt::Key_End)
+                                  << Place::Start << Place::Start << Place::End << Place::End;
+        const QSize large(1920, 1080);
+        QTest::newRow("nothing to scroll: PageDown")
+            << large << radio << QKeySequence(Qt::Key_PageDown) << Place::Start << Place::Start
+            << Place::Start << Place::Start;
+        QTest::newRow("nothing to scroll: Ctrl+End")
+            << large << button << QKeySequence(Qt::CTRL | Qt::Key_End) << Place::Start
+            << Place::Start << Place::Start << Place::Start;
+    }
+
+    void scrollKeysMoveOnlyTheView()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, focused);
+        QFETCH(QKeySequence, keys);
+        QFETCH(Place, fromH);
+        QFETCH(Place, fromV);
+        QFETCH(Place, toH);
+        QFETCH(Place, toV);
+        useScreen(screen, QMargins(4, 30, 4, 4));
+        TMainForm main;
+        TCuestionarioForm questionnaire;
+        const auto *area = questionnaire.findChild<QScrollArea *>();
+        const QScrollBar *horizontal = area->horizontalScrollBar();
+        const QScrollBar *vertical = area->verticalScrollBar();
+        auto *control = questionnaire.findChild<QWidget *>(focused);
+        const auto pressAndCheck = [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&questionnaire));
+            // Both directions scroll on the small screen, neither on the large one.
+            const bool scrolls = screen.height() < 600;
+            QCOMPARE(horizontal->maximum() > 0 && vertical->maximum() > 0, scrolls);
+            QCOMPARE(horizontal->maximum() > 0 || vertical->maximum() > 0, scrolls);
+            questionnaire.radioButtons()[2]->setChecked(true);
+            control->setFocus();
+            questionnaire.setScrollPosition(Qt::Horizontal, positionOf(fromH, horizontal));
+            questionnaire.setScrollPosition(Qt::Vertical, positionOf(fromV, vertical));
+            QTest::keyClick(control, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
+            QCOMPARE(horizontal->value(), positionOf(toH, horizontal));
+            QCOMPARE(vertical->value(), positionOf(toV, vertical));
+            QCOMPARE(questionnaire.focusWidget(), control);
+            QCOMPARE(int(questionnaire.CurrentQuestion), 1);
+            QVERIFY(questionnaire.radioButtons()[2]->isChecked());
+            QVERIFY(questionnaire.isVisible());
+        };
+        whenShownModally(&questionnaire, [&] {
+            pressAndCheck();
+            pressCloseBox(&questionnaire);
+        });
+        questionnaire.showModal();
     }
 
     void creditsAreNeverFitted()

@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -116,15 +118,38 @@ QSize controlsExtent(QWidget *root)
     return extent;
 }
 
-// Scrolls so that as much of a range as the view can hold is in view, its start first.
-void bringIntoView(QScrollBar *bar, int start, int length, int view)
+// Scrolls a control's range into view where the part of it the user needs is out of view:
+// the whole range where the view can hold it, else its first `lead` pixels. Where it must
+// scroll, it shows as much of the range as the view can hold, its start first.
+void bringIntoView(QScrollBar *bar, int start, int length, int lead, int view)
 {
-    const int shown = qMin(length, view);
+    const int needed = length <= view ? length : qMin(lead, view);
+    if (start >= bar->value() && start + needed <= bar->value() + view)
+        return;
     if (start < bar->value())
         bar->setValue(start);
-    else if (start + shown > bar->value() + view)
-        bar->setValue(start + shown - view);
+    else
+        bar->setValue(start + qMin(length, view) - view);
 }
+
+// The keys that scroll a window's content, and what each does to the horizontal and the
+// vertical scroll bar.
+struct ScrollKey {
+    QKeyCombination keys;
+    QAbstractSlider::SliderAction horizontal;
+    QAbstractSlider::SliderAction vertical;
+};
+
+constexpr ScrollKey ScrollKeys[] = {
+    {Qt::Key_PageUp, QAbstractSlider::SliderNoAction, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_PageDown, QAbstractSlider::SliderNoAction, QAbstractSlider::SliderPageStepAdd},
+    {Qt::SHIFT | Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub,
+     QAbstractSlider::SliderNoAction},
+    {Qt::SHIFT | Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd,
+     QAbstractSlider::SliderNoAction},
+    {Qt::CTRL | Qt::Key_Home, QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMinimum},
+    {Qt::CTRL | Qt::Key_End, QAbstractSlider::SliderToMaximum, QAbstractSlider::SliderToMaximum},
+};
 
 QPoint centred(const QRect &around, const QSize &outer)
 {
@@ -136,32 +161,55 @@ QPoint centred(const QRect &around, const QSize &outer)
 
 } // namespace
 
-// The scroll area around a window's controls. It brings a control that gets the focus into
-// view with its start first: Qt's own scrolling on Tab centres a control wider than the view,
-// which hides its start, where a radio button's circle is.
+// The scroll area around a window's controls. When the user moves the focus with the keyboard
+// (Tab, Backtab, the arrow keys), it brings the control that gets it into view, its start
+// first: Qt's own scrolling centres a control wider than the view, which hides its start,
+// where a radio button's circle is. Focus given by activation or the mouse scrolls nothing,
+// so a window opens at its top left and keeps the positions the user left it at.
 class ClientScrollArea : public QScrollArea
 {
 public:
     using QScrollArea::QScrollArea;
 
-    void showStartOf(const QWidget *control)
+    // Follows the keyboard focus onto the focusable controls of the content.
+    void watchFocusOfControls()
     {
-        if (!widget() || !widget()->isAncestorOf(control))
-            return;
-        const QPoint start = control->mapTo(widget(), QPoint());
-        bringIntoView(horizontalScrollBar(), start.x(), control->width(), viewport()->width());
-        bringIntoView(verticalScrollBar(), start.y(), control->height(), viewport()->height());
+        for (QWidget *control : widget()->findChildren<QWidget *>()) {
+            if (control->focusPolicy() & Qt::TabFocus)
+                control->installEventFilter(this);
+        }
     }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+            // QDialog, when shown, tells its focus widget of a Tab focus it has not yet got.
+            auto *control = static_cast<QWidget *>(watched);
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+                control->hasFocus())
+                showStartOf(control);
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
     bool focusNextPrevChild(bool next) override
     {
         // Skipping QScrollArea's own version, which would centre the control, is the point.
-        const bool moved =
-            QAbstractScrollArea::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
-        if (moved && focusWidget())
-            showStartOf(focusWidget());
-        return moved;
+        return QAbstractScrollArea::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
+    }
+
+private:
+    void showStartOf(const QWidget *control)
+    {
+        const QPoint start = control->mapTo(widget(), QPoint());
+        // A control's start is the square at its left end, where a radio button's circle is.
+        const int lead = qMin(control->width(), control->height());
+        bringIntoView(horizontalScrollBar(), start.x(), control->width(), lead,
+                      viewport()->width());
+        bringIntoView(verticalScrollBar(), start.y(), control->height(), lead,
+                      viewport()->height());
     }
 };
 
@@ -178,20 +226,25 @@ Form::Form(QWidget *parent)
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidgetResizable(false);
     m_scrollArea->setWidget(m_client);
-    connect(qApp, &QApplication::focusChanged, this, &Form::scrollToFocus);
+    addScrollKeys();
 }
 
-void Form::scrollToFocus(QWidget *, QWidget *focused)
+void Form::addScrollKeys()
 {
-    if (focused)
-        m_scrollArea->showStartOf(focused);
+    // Shortcuts take the keys before the focused control sees them, so the keys move the
+    // view wherever the focus is, and move nothing else.
+    QScrollBar *horizontal = m_scrollArea->horizontalScrollBar();
+    QScrollBar *vertical = m_scrollArea->verticalScrollBar();
+    for (const ScrollKey &key : ScrollKeys) {
+        connect(new QShortcut(key.keys, this), &QShortcut::activated, this,
+                [horizontal, vertical, key] {
+                    horizontal->triggerAction(key.horizontal);
+                    vertical->triggerAction(key.vertical);
+                });
+    }
 }
 
-Form::~Form()
-{
-    // Destroying the controls moves the focus; by then this is no longer a Form to tell.
-    disconnect(qApp, &QApplication::focusChanged, this, &Form::scrollToFocus);
-}
+Form::~Form() = default;
 
 Form *Form::mainForm()
 {
@@ -233,6 +286,8 @@ void Form::loadLayout(Scaling scaling)
         button->setDefault(false);
         connect(button, &QAbstractButton::clicked, this, [this, button] { pressButton(button); });
     }
+
+    m_scrollArea->watchFocusOfControls();
 
     m_ranges = controlsExtent(m_client);
     setClientSize(clientSize);
@@ -398,7 +453,7 @@ void Form::focusFirstControl()
     while ((widget = widget->nextInFocusChain()) != this) {
         if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this) &&
             widget->isEnabled()) {
-            widget->setFocus(Qt::TabFocusReason);
+            widget->setFocus(Qt::ActiveWindowFocusReason);
             return;
         }
     }

@@ -6,6 +6,8 @@
 //   property, 0 when it has none), then runs its click handler, and the window closes when
 //   the result is not 0 once the handler has returned;
 // - the close box gives Cancel, Escape closes nothing, Enter presses only the focused button;
+// - PageUp and PageDown scroll the content by a page vertically, with Shift horizontally,
+//   Ctrl+Home to its top left and Ctrl+End to its bottom right;
 // - it is placed at its first showing only; later showings keep its place;
 // - panels declared disabled keep their normal look but make their controls inert.
 #pragma once
@@ -83,9 +85,8 @@ public slots:
     void reject() override;
 
 private:
+    void addScrollKeys();
     void pressButton(QAbstractButton *button);
-    // Scrolls a control that gets the focus into view, its start first.
-    void scrollToFocus(QWidget *previous, QWidget *focused);
     void closeWithModalResult();
     void setClientSize(const QSize &size);
     void updateContentSize();
