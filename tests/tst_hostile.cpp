@@ -217,9 +217,7 @@ private slots:
     void windowsOpenAtTheirTopLeftAndKeepTheirPositions()
     {
         QFETCH(QSize, screen);
-        useScreen(screen, Frame);
-        CreatedWindows windows;
-        ResetAnswers();
+        ProgramWindows windows(screen, Frame);
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
         QCOMPARE(scrollPositions(MainForm), QPoint());
         for (Form *form : {static_cast<Form *>(CuestionarioForm),
