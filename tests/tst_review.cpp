@@ -286,15 +286,27 @@ private slots:
     // Clicking a continuation checks nothing, whether the click comes through the window
     // as the user's does (the window finds the control under the pointer) or is handed to
     // the radio button itself. The same clicks do check a continuation in the
-    // questionnaire, so that their failing to do so here is the window's doing.
+    // questionnaire, so that their failing to do so here is the window's doing. A radio
+    // button takes a click anywhere in its rectangle: on its circle or right of its caption.
+    void clickingAContinuationChecksNothing_data()
+    {
+        QTest::addColumn<bool>("rightEnd");
+        QTest::newRow("on the circle") << false;
+        QTest::newRow("right of the caption") << true;
+    }
+
     void clickingAContinuationChecksNothing()
     {
-        const auto clickThroughWindow = [](QWidget *target) {
-            const QPoint at = target->mapTo(target->window(), QPoint(8, target->height() / 2));
+        QFETCH(bool, rightEnd);
+        const auto pointIn = [rightEnd](const QWidget *target) {
+            return QPoint(rightEnd ? target->width() - 3 : 8, target->height() / 2);
+        };
+        const auto clickThroughWindow = [pointIn](QWidget *target) {
+            const QPoint at = target->mapTo(target->window(), pointIn(target));
             QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {}, at);
         };
-        const auto clickOnWidget = [](QWidget *target) {
-            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
+        const auto clickOnWidget = [pointIn](QWidget *target) {
+            QTest::mouseClick(target, Qt::LeftButton, {}, pointIn(target));
         };
 
         bool windowClickChecks = false;
