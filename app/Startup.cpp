@@ -50,12 +50,42 @@ void DestroyForms()
     MainForm = nullptr;
 }
 
-void ReportMissingDisplay(QtMsgType type, const QMessageLogContext &, const QString &)
+namespace {
+
+// The warning Qt gave last while the application object was being built: the cause of a
+// fatal error that follows, such as a platform plugin that cannot be found.
+QString lastStartupWarning;
+
+bool isDisplayMissing(const QString &warning)
 {
-    // Qt ends a program that finds no display with a fatal error, an abort and a core
-    // dump; for a desktop program that is an ordinary condition to report.
-    if (type != QtFatalMsg)
+    // The X11 and the Wayland platform's words for a display they cannot reach.
+    return warning.startsWith(QLatin1String("could not connect to display")) ||
+           warning.startsWith(QLatin1String("Failed to create wl_display"));
+}
+
+void printLine(const QString &text)
+{
+    std::fprintf(stderr, "telvanor: %s\n", qPrintable(text.trimmed()));
+}
+
+} // namespace
+
+void ReportStartupFailure(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (!isDisplayMissing(lastStartupWarning))
+            lastStartupWarning = message;
         return;
-    std::fputs("telvanor: cannot open a display to show the windows on\n", stderr);
+    }
+    if (isDisplayMissing(lastStartupWarning)) {
+        printLine(QStringLiteral("cannot open a display to show the windows on"));
+    } else {
+        // What failed, then the fatal message's last line, which tells what there is
+        // (for a platform plugin, the ones available).
+        const QStringList lines = message.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        printLine(lastStartupWarning.isEmpty() ? lines.value(0) : lastStartupWarning);
+        if (lines.size() > 1 || !lastStartupWarning.isEmpty())
+            printLine(lines.value(lines.size() - 1));
+    }
     std::_Exit(1);
 }

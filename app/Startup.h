@@ -11,7 +11,9 @@ void DestroyForms();
 
 #include <QtGlobal>
 
-// A message handler for the time before the application object exists: it turns Qt's
-// failure to open a display into one line on standard error and exit status 1.
-void ReportMissingDisplay(QtMsgType type, const QMessageLogContext &context,
+// A message handler for the time before the application object exists. Qt ends a start
+// that fails with a fatal error, an abort and a core dump; this says instead in one line
+// that there is no display to show the windows on, or in one or two lines of Qt's own text
+// what else failed, and ends the program with exit status 1.
+void ReportStartupFailure(QtMsgType type, const QMessageLogContext &context,
                           const QString &message);

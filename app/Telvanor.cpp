@@ -4,10 +4,13 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    qInstallMessageHandler(ReportMissingDisplay);
-    QApplication application(argc, argv);
+    // The program takes no arguments. Qt is given the program's name alone, so that none of
+    // its own options (-reverse, -stylesheet, -platform and the like) changes the program.
+    int qtArgumentCount = 1;
+    qInstallMessageHandler(ReportStartupFailure);
+    QApplication application(qtArgumentCount, argv);
     qInstallMessageHandler(nullptr);
     PrepareApplication();
     CreateForms();

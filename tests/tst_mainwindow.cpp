@@ -168,20 +168,31 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    void withoutADisplayTheProgramSaysSoAndFails_data()
+    // A start-up that fails says what failed in a line or two and ends with status 1: a
+    // missing or unreachable display in one plain line, anything else with Qt's own text.
+    void failedStartSaysWhatFailed_data()
     {
+        QTest::addColumn<QString>("platform");
         QTest::addColumn<QString>("display");
-        QTest::newRow("no display set") << QString();
-        QTest::newRow("display unreachable") << QStringLiteral(":97");
+        QTest::addColumn<QString>("said");
+        const QString noDisplay = QStringLiteral("cannot open a display to show the windows on");
+        QTest::newRow("no display set") << QString() << QString() << noDisplay;
+        QTest::newRow("display unreachable") << QString() << QStringLiteral(":97") << noDisplay;
+        QTest::newRow("misspelt platform") << QStringLiteral("nosuch") << QStringLiteral(":97")
+                                           << QStringLiteral("platform plugin \"nosuch\"");
     }
 
-    void withoutADisplayTheProgramSaysSoAndFails()
+    void failedStartSaysWhatFailed()
     {
+        QFETCH(QString, platform);
         QFETCH(QString, display);
+        QFETCH(QString, said);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         if (!display.isEmpty())
             environment.insert(QStringLiteral("DISPLAY"), display);
         program.setProcessEnvironment(environment);
@@ -190,8 +201,39 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
         const QString error = QString::fromLocal8Bit(program.readAllStandardError());
-        QCOMPARE(error.count(QLatin1Char('\n')), 1);
-        QVERIFY(error.contains(QLatin1String("display")));
+        QVERIFY2(error.contains(said), qPrintable(error));
+        const int lines = int(error.count(QLatin1Char('\n')));
+        QVERIFY2(lines >= 1 && lines <= (platform.isEmpty() ? 1 : 2), qPrintable(error));
+    }
+
+    // Qt's own command-line options are not the program's: it takes no arguments, so it
+    // neither changes platform nor reads a style sheet when given them.
+    void qtOptionsAreIgnored_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("-platform") << QStringList{QStringLiteral("-platform"),
+                                                  QStringLiteral("nosuch")};
+        QTest::newRow("-reverse -stylesheet")
+            << QStringList{QStringLiteral("-reverse"), QStringLiteral("-stylesheet"),
+                           QStringLiteral("/nonexistent.qss")};
+    }
+
+    void qtOptionsAreIgnored()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TELVANOR_EXECUTABLE), arguments);
+        QVERIFY(program.waitForStarted(10000));
+        // Running still after a while, with its windows up, is what an ignored option gives.
+        const bool ended = program.waitForFinished(2000);
+        program.kill();
+        program.waitForFinished(10000);
+        const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(!ended, qPrintable(error));
+        QVERIFY2(!error.contains(QLatin1String("nonexistent.qss")), qPrintable(error));
     }
 };
 
