@@ -1,8 +1,10 @@
 // A random user at the real windows: from the main window through the questionnaire, the
 // unanswered-items notice, the evaluation, the review and the credits, one action at a time
-// (mouse clicks where a control is drawn, close boxes, keys to the focused control), in an
-// order drawn from a seeded generator. After every action the walk checks what must always
-// hold, against a model of the windows on show and of the answer sheet.
+// (clicks, double-clicks and bursts of clicks where a control is drawn, close boxes and
+// Alt+F4, keys to the focused control, input to windows a modal one blocks), in an order
+// drawn from a seeded generator, on a full-HD screen, a small one that shrinks the windows
+// and at a larger text size. After every action the walk checks what must always hold,
+// against a model of the windows on show, the answer sheet and the focus.
 //
 // Modal windows run nested event loops, so the walk is a chain of queued steps: each step
 // checks the state its predecessor left, performs one action and queues the next step;
@@ -30,16 +32,19 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPointer>
 #include <QPointingDevice>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScrollArea>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextFragment>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -61,8 +66,7 @@ struct WalkOptions {
 };
 WalkOptions options;
 
-constexpr quint32 CiSeeds[] = {1, 2, 3, 4};
-constexpr int CiActionsPerSeed = 3000;
+constexpr int CiActionsPerRow = 2000;
 constexpr int LoggedActions = 20;
 constexpr auto HangLimit = std::chrono::seconds(10);
 
@@ -95,6 +99,15 @@ Form *formOf(Window window)
         return CreditosForm;
     }
     return nullptr;
+}
+
+Window windowOf(const QWidget *widget)
+{
+    for (int w = 0; w < WindowCount; ++w) {
+        if (formOf(Window(w)) == widget->window())
+            return Window(w);
+    }
+    return Window::Main;
 }
 
 using Sheet = std::array<std::int32_t, QuestionCount>;
@@ -231,21 +244,29 @@ int raisedInCommentary(int q)
     return q == 5 ? 5 : q == 13 ? 2 : 0;
 }
 
-// A click where a control is drawn, delivered as the window system delivers one: to the
-// control under the pointer, so that inert controls let it through to what lies behind.
-// (QTest::mouseClick hands the event to the control itself, which no pointer can do.)
-void clickOver(QWidget *widget, QPoint pos)
+// A click (or a double-click) where a control is drawn, delivered as the window system
+// delivers one: to the control under the pointer, so that inert controls let it through to
+// what lies behind. (QTest::mouseClick hands the event to the control itself, which no
+// pointer can do.) A user first scrolls a shrunk window to bring the spot into view.
+void clickOver(QWidget *widget, QPoint pos, bool twice = false)
 {
     QWidget *window = widget->window();
+    if (auto *area = window->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QPoint inContent = widget->mapTo(area->widget(), pos);
+        area->ensureVisible(inContent.x(), inContent.y(), 4, 4);
+    }
     const QPoint inWindow = widget->mapTo(window, pos);
     QWidget *target = window->childAt(inWindow);
     if (!target)
         target = window;
     const QPoint local = target->mapFrom(window, inWindow);
     const QPoint global = target->mapToGlobal(local);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    std::vector<QEvent::Type> types = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+    if (twice)
+        types.insert(types.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+    for (QEvent::Type type : types) {
         const Qt::MouseButtons buttons =
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier,
                           QPointingDevice::primaryPointingDevice());
         QSpontaneKeyEvent::setSpontaneous(&event);
@@ -253,15 +274,24 @@ void clickOver(QWidget *widget, QPoint pos)
     }
 }
 
-void clickButton(QAbstractButton *button)
+void clickButton(QAbstractButton *button, bool twice = false)
 {
-    clickOver(button, button->rect().center());
+    clickOver(button, button->rect().center(), twice);
 }
 
-// A radio button is clicked on its indicator, at its left end.
-void clickRadio(QRadioButton *button)
+// A radio button is clicked on its indicator, at its left end, or on its caption.
+void clickRadio(QRadioButton *button, bool onCaption = false, bool twice = false)
 {
-    clickOver(button, QPoint(button->height() / 2, button->height() / 2));
+    const int middle = button->height() / 2;
+    clickOver(button, QPoint(onCaption ? button->height() + 12 : middle, middle), twice);
+}
+
+// The control that gets the focus at a window's first showing.
+QWidget *firstControl(Window window)
+{
+    constexpr const char *names[] = {"TestButton", "RadioButton1", "Button5",
+                                     "Button1",    "Button1",      "Button5"};
+    return control<QWidget>(formOf(window), names[int(window)]);
 }
 
 // The last actions of the walk, readable from the hang guard's thread.
@@ -432,8 +462,67 @@ private:
     void press(QAbstractButton *button)
     {
         log(QStringLiteral("click %1 \"%2\"").arg(button->objectName(), button->text()));
+        m_focus[int(windowOf(button))] = button;
         expectPress(button);
         clickButton(button);
+    }
+
+    // Presses of a button that keeps its window open: a burst of clicks, or a double-click,
+    // which is two presses.
+    void pressRepeatedly(QAbstractButton *button, bool doubleClick)
+    {
+        const int presses = doubleClick ? 2 : 2 + int(m_random.bounded(4));
+        log(QStringLiteral("%1 %2 \"%3\"")
+                .arg(doubleClick ? QStringLiteral("double-click")
+                                 : QStringLiteral("%1 clicks on").arg(presses),
+                     button->objectName(), button->text()));
+        m_focus[int(windowOf(button))] = button;
+        for (int i = 0; i < presses; ++i) {
+            expectPress(button);
+            if (windowOf(button) == Window::Questionnaire)
+                m_checkedBefore = m_expectedChecked.value_or(NoAnswer);
+        }
+        if (doubleClick)
+            clickButton(button, true);
+        for (int i = 0; i < presses && !doubleClick; ++i)
+            clickButton(button);
+    }
+
+    // One of the four navigation buttons of the questionnaire or the review.
+    QPushButton *navigationButton(Window window)
+    {
+        const QByteArray name = "Button" + QByteArray::number(1 + m_random.bounded(4));
+        return control<QPushButton>(formOf(window), name.constData());
+    }
+
+    // Alt+F4: the key reaches the focused control, which does nothing with it, and the
+    // window manager turns it into a close request of the active window.
+    void altF4(Window top)
+    {
+        log(QStringLiteral("Alt+F4"));
+        expectCloseBox(top);
+        pressKey(formOf(top), Qt::Key_F4, Qt::AltModifier);
+        pressCloseBox(formOf(top));
+    }
+
+    // Input to a window below the top one, which the modal one blocks: its close box, or a
+    // click on one of its push buttons through the window system. Nothing may change.
+    void blockedInput()
+    {
+        std::vector<Window> below = shownWindows();
+        below.back() = Window::Main;
+        Form *form = formOf(below[m_random.bounded(int(below.size()))]);
+        if (m_random.bounded(2) == 0) {
+            log(QStringLiteral("close box of the blocked %1").arg(form->windowTitle()));
+            pressCloseBox(form);
+            return;
+        }
+        const auto buttons = form->client()->findChildren<QPushButton *>();
+        QPushButton *button = buttons[m_random.bounded(int(buttons.size()))];
+        log(QStringLiteral("click on the blocked %1's %2")
+                .arg(form->windowTitle(), button->objectName()));
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(form, button->rect().center()));
     }
 
     void closeBox(Window window)
@@ -493,11 +582,20 @@ private:
 
     void actInMain()
     {
-        // Only keys that cannot end the program: Enter or Space on "Salir" would.
+        // Enter or Space on "Salir" would end the program before its time: Shift+Tab instead.
+        const bool onSalir = MainForm->focusWidget() == control<QPushButton>(MainForm, "Button2");
+        const Qt::Key pressKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
         choose({{8, [&] { press(control<QPushButton>(MainForm, "TestButton")); }},
                 {1, [&] { press(control<QPushButton>(MainForm, "Button1")); }},
                 {1, [&] { key(Window::Main, Qt::Key_Escape); }},
-                {1, [&] { key(Window::Main, Qt::Key_Tab); }}});
+                {1, [&] { key(Window::Main, Qt::Key_Tab); }},
+                {1, [&] { key(Window::Main, Qt::Key_Tab, Qt::ShiftModifier); }},
+                {2, [&] {
+                     if (onSalir)
+                         key(Window::Main, Qt::Key_Tab, Qt::ShiftModifier);
+                     else
+                         key(Window::Main, pressKeys[m_random.bounded(3)]);
+                 }}});
     }
 
     void actInQuestionnaire()
@@ -527,6 +625,16 @@ private:
             {weights[6], [&] { press(control<QPushButton>(CuestionarioForm, "Button6")); }});
         choices.push_back({weights[7], [&] { closeBox(Window::Questionnaire); }});
         choices.push_back({weights[8], [&] { randomKey(Window::Questionnaire); }});
+        choices.push_back({weights[7], [&] { altF4(Window::Questionnaire); }});
+        choices.push_back({1, [&] { blockedInput(); }});
+        choices.push_back({2, [&] { answer(true); }});
+        choices.push_back({1, [&] { answer(false, true); }});
+        for (const bool doubleClick : {false, true}) {
+            choices.push_back({1, [&, doubleClick] {
+                                   pressRepeatedly(navigationButton(Window::Questionnaire),
+                                                   doubleClick);
+                               }});
+        }
         choose(choices);
     }
 
@@ -535,6 +643,8 @@ private:
         choose({{3, [&] { press(control<QPushButton>(AvisoForm, "Button5")); }},
                 {4, [&] { press(control<QPushButton>(AvisoForm, "Button6")); }},
                 {2, [&] { closeBox(Window::Notice); }},
+                {1, [&] { altF4(Window::Notice); }},
+                {2, [&] { blockedInput(); }},
                 {2, [&] { randomKey(Window::Notice); }}});
     }
 
@@ -543,6 +653,8 @@ private:
         choose({{4, [&] { press(control<QPushButton>(EvaluacionForm, "Button1")); }},
                 {1, [&] { press(control<QPushButton>(EvaluacionForm, "Button2")); }},
                 {1, [&] { closeBox(Window::Evaluation); }},
+                {1, [&] { altF4(Window::Evaluation); }},
+                {1, [&] { blockedInput(); }},
                 {3, [&] { randomKey(Window::Evaluation); }}});
     }
 
@@ -552,15 +664,28 @@ private:
             {control<QPushButton>(RCForm, "Button1"), control<QPushButton>(RCForm, "Button2"),
              control<QPushButton>(RCForm, "Button3"), control<QPushButton>(RCForm, "Button4")},
             {4, 4, 4, 4});
-        // The continuations sit on an inert panel: a click on one changes nothing.
-        choices.push_back({3, [&] {
+        // The continuations sit on an inert panel: a click on one, on its circle or its
+        // caption, once or twice, changes nothing.
+        choices.push_back({4, [&] {
                                QRadioButton *button =
                                    RCForm->radioButtons()[m_random.bounded(OptionsPerQuestion)];
-                               log(QStringLiteral("click inert %1").arg(button->objectName()));
-                               clickRadio(button);
+                               const bool onCaption = m_random.bounded(2) == 0;
+                               const bool twice = m_random.bounded(3) == 0;
+                               log(QStringLiteral("click inert %1%2%3")
+                                       .arg(button->objectName(),
+                                            onCaption ? QStringLiteral(" on its caption") : "",
+                                            twice ? QStringLiteral(" twice") : ""));
+                               clickRadio(button, onCaption, twice);
                            }});
+        for (const bool doubleClick : {false, true}) {
+            choices.push_back({1, [&, doubleClick] {
+                                   pressRepeatedly(navigationButton(Window::Review), doubleClick);
+                               }});
+        }
         choices.push_back({1, [&] { press(control<QPushButton>(RCForm, "Button5")); }});
         choices.push_back({1, [&] { closeBox(Window::Review); }});
+        choices.push_back({1, [&] { altF4(Window::Review); }});
+        choices.push_back({1, [&] { blockedInput(); }});
         choices.push_back({4, [&] { randomKey(Window::Review); }});
         choose(choices);
     }
@@ -569,21 +694,27 @@ private:
     {
         choose({{2, [&] { press(control<QPushButton>(CreditosForm, "Button5")); }},
                 {2, [&] { closeBox(Window::Credits); }},
+                {1, [&] { altF4(Window::Credits); }},
+                {1, [&] { blockedInput(); }},
                 {2, [&] { randomKey(Window::Credits); }}});
     }
 
-    // A click on a continuation of the question on show: the correct one as often as the
-    // user of this run knows it, any other one otherwise.
-    void answer()
+    // A click on a continuation of the question on show, on its circle or its caption, once
+    // or twice: the correct one as often as the user of this run knows it, any other one
+    // otherwise.
+    void answer(bool onCaption = false, bool twice = false)
     {
         const int q = CuestionarioForm->CurrentQuestion;
         const bool knows = m_random.generateDouble() < m_knowledge;
         const int option =
             knows ? int(CorrectOptions[q - 1]) : int(m_random.bounded(OptionsPerQuestion)) + 1;
         QRadioButton *button = CuestionarioForm->radioButtons()[option - 1];
-        log(QStringLiteral("click %1").arg(button->objectName()));
+        log(QStringLiteral("click %1%2%3")
+                .arg(button->objectName(), onCaption ? QStringLiteral(" on its caption") : "",
+                     twice ? QStringLiteral(" twice") : ""));
         expectCheck(button);
-        clickRadio(button);
+        m_focus[int(Window::Questionnaire)] = button;
+        clickRadio(button, onCaption, twice);
     }
 
     // The first question without an answer, counting the check on show for the question on
@@ -629,20 +760,27 @@ private:
 
     void randomKey(Window top)
     {
-        constexpr Qt::Key keys[] = {Qt::Key_Tab,   Qt::Key_Space,  Qt::Key_Return,
-                                    Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Left,
-                                    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down};
-        key(top, keys[m_random.bounded(int(std::size(keys)))]);
+        constexpr Qt::Key keys[] = {Qt::Key_Tab,   Qt::Key_Tab,    Qt::Key_Space, Qt::Key_Return,
+                                    Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Left,  Qt::Key_Right,
+                                    Qt::Key_Up,    Qt::Key_Down};
+        const int drawn = int(m_random.bounded(int(std::size(keys))));
+        key(top, keys[drawn], drawn == 1 ? Qt::ShiftModifier : Qt::NoModifier);
     }
 
     // A key sent to the focused control of the window on top. Space on a push button, or
     // Enter on one, presses it; Space on a continuation checks it; an arrow key on a
-    // continuation may move the check to a neighbour; nothing else changes any state.
-    void key(Window top, Qt::Key key)
+    // continuation may move the check to a neighbour; Tab and Shift+Tab move the focus;
+    // nothing else changes any state.
+    void key(Window top, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         Form *form = formOf(top);
+        // Keys go to the active window; the headless platform has no window manager to
+        // activate the window on top again once one above it closed.
+        if (QApplication::activeWindow() != form)
+            QApplication::setActiveWindow(form);
         QWidget *target = form->focusWidget() ? form->focusWidget() : form;
-        log(QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), target->objectName()));
+        log(QStringLiteral("key %1 on %2")
+                .arg(QKeySequence(key | modifiers).toString(), target->objectName()));
         const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
         const bool arrowKey =
             key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
@@ -653,19 +791,51 @@ private:
         else if (radio && key == Qt::Key_Space)
             expectCheck(radio);
         else if (radio && arrowKey)
-            m_expectedChecked.reset();
-        QTest::keyClick(target, key);
+            expectArrow(radio, key);
+        else if (key == Qt::Key_Tab || arrowKey) // an arrow key on a push button tabs
+            m_focus[int(top)] = nullptr;
+        QTest::keyClick(target, key, modifiers);
+    }
+
+    // Up and Down move the focus to the continuation above or below, and the check with it
+    // when the focused one is checked; Left and Right find none beside it in the column.
+    void expectArrow(QRadioButton *focused, Qt::Key key)
+    {
+        const auto buttons = CuestionarioForm->radioButtons();
+        const int from =
+            int(std::find(buttons.begin(), buttons.end(), focused) - buttons.begin()) + 1;
+        const int to = key == Qt::Key_Up ? from - 1 : key == Qt::Key_Down ? from + 1 : 0;
+        if (to < 1 || to > OptionsPerQuestion)
+            return;
+        if (m_expectedChecked == from)
+            m_expectedChecked = to;
+        m_focus[int(Window::Questionnaire)] = buttons[to - 1];
     }
 
     void endProgram()
     {
         m_ended = true;
-        if (m_random.bounded(2) == 0) {
+        QPushButton *salir = control<QPushButton>(MainForm, "Button2");
+        switch (m_random.bounded(4)) {
+        case 0:
             log(QStringLiteral("end the program by \"Salir\""));
-            clickButton(control<QPushButton>(MainForm, "Button2"));
-        } else {
+            clickButton(salir);
+            break;
+        case 1:
             log(QStringLiteral("end the program by the close box"));
             pressCloseBox(MainForm);
+            break;
+        case 2:
+            log(QStringLiteral("end the program by Alt+F4"));
+            pressKey(MainForm, Qt::Key_F4, Qt::AltModifier);
+            pressCloseBox(MainForm);
+            break;
+        default:
+            log(QStringLiteral("end the program by Tab to \"Salir\" and Enter"));
+            for (int presses = 0; presses < 4 && MainForm->focusWidget() != salir; ++presses)
+                pressKey(MainForm, Qt::Key_Tab);
+            pressKey(MainForm, Qt::Key_Return);
+            break;
         }
     }
 
@@ -842,6 +1012,9 @@ private:
             fail(QStringLiteral("the main window is hidden"));
         if (m_sheetValid)
             verifySheet();
+        verifyFocus(topWindow());
+        m_lastShown = shown;
+        m_lastShown.insert(m_lastShown.begin(), Window::Main);
         if (!m_failure.isEmpty())
             return;
         for (Window window : shown) {
@@ -862,6 +1035,26 @@ private:
                 break;
             }
         }
+    }
+
+    // The window on top has the focus on a control that takes it (not an inert one) and,
+    // where the model knows it, on the one the last action left it on (at a first showing,
+    // the first control).
+    void verifyFocus(Window top)
+    {
+        Form *form = formOf(top);
+        QWidget *focused = form->focusWidget();
+        // A window hidden with the focus gives it up; shown again, Qt finds the next control.
+        if (std::find(m_lastShown.begin(), m_lastShown.end(), top) == m_lastShown.end())
+            m_focus[int(top)] = m_seen[int(top)] ? nullptr : firstControl(top);
+        m_seen[int(top)] = true;
+        const QString name = focused ? focused->objectName() : QStringLiteral("nothing");
+        if (!focused || focused->focusPolicy() == Qt::NoFocus || !focused->isVisibleTo(form))
+            fail(QStringLiteral("the focus in %1 is on %2").arg(nameOf(top), name));
+        else if (m_focus[int(top)] && focused != m_focus[int(top)])
+            fail(QStringLiteral("the focus in %1 is on %2, expected %3")
+                     .arg(nameOf(top), name, m_focus[int(top)]->objectName()));
+        m_focus[int(top)] = focused;
     }
 
     void verifySheet()
@@ -921,6 +1114,10 @@ private:
     {
         expectEqual(control<QLabel>(EvaluacionForm, "RCLabel")->text(),
                     QString::number(CountCorrect()), "count label");
+        expectEqual(
+            control<QLabel>(EvaluacionForm, "RCPorcentageLabel")->text(),
+            QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(CountCorrect()),
+            "percentage caption");
         expectEqual(control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text(),
                     QString::fromStdString(WrongItemsText()), "wrong items label");
         expectEqual(control<QLabel>(EvaluacionForm, "BlanckLabel")->text(),
@@ -1004,6 +1201,9 @@ private:
     double m_diligence = 0;
     bool m_thorough = false;
     std::optional<int> m_expectedChecked;
+    std::array<QPointer<QWidget>, WindowCount> m_focus{};
+    std::array<bool, WindowCount> m_seen{};
+    std::vector<Window> m_lastShown;
 };
 
 } // namespace
@@ -1017,22 +1217,31 @@ private slots:
     {
         QTest::addColumn<quint32>("seed");
         QTest::addColumn<int>("actions");
-        const int actions = options.actions.value_or(CiActionsPerSeed);
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("pixelsPerInch");
+        const int actions = options.actions.value_or(CiActionsPerRow);
+        const QSize fullHd(1920, 1080);
         if (options.seed) {
-            QTest::addRow("seed %u", *options.seed) << *options.seed << actions;
+            QTest::addRow("seed %u", *options.seed) << *options.seed << actions << fullHd << 96;
             return;
         }
-        for (quint32 seed : CiSeeds)
-            QTest::addRow("seed %u", seed) << seed << actions;
+        for (quint32 seed : {1, 2, 3, 4})
+            QTest::addRow("seed %u", seed) << seed << actions << fullHd << 96;
+        // Windows shrunk to the screen, scrolled to reach their controls.
+        QTest::newRow("small screen, seed 5") << 5u << actions << QSize(800, 600) << 96;
+        // Layouts scaled to a larger text size.
+        QTest::newRow("large text, seed 6") << 6u << actions << QSize(3840, 2160) << 144;
     }
 
     void randomUser()
     {
         QFETCH(quint32, seed);
         QFETCH(int, actions);
+        QFETCH(QSize, screen);
+        QFETCH(int, pixelsPerInch);
         qInfo("seed %u, %d actions (replay: TELVANOR_SEED=%u TELVANOR_ACTIONS=%d)", seed, actions,
               seed, actions);
-        ProgramWindows windows;
+        ProgramWindows windows(screen, {}, pixelsPerInch);
         RandomUser user(seed, actions);
         QElapsedTimer clock;
         clock.start();
@@ -1042,7 +1251,9 @@ private slots:
 
         const QString replay =
             QStringLiteral("\nseed %1, last actions:\n%2").arg(seed).arg(user.lastActions());
-        QVERIFY2(user.failure().isEmpty(), qPrintable(user.failure() + replay));
+        if (!user.failure().isEmpty()) // QtTest cuts a long message short: the log goes first
+            qWarning("%s%s", qPrintable(user.failure()), qPrintable(replay));
+        QVERIFY2(user.failure().isEmpty(), qPrintable(user.failure()));
         // The walk ends at the main window by its "Salir" or its close box, which end the
         // program; nothing else may end it earlier.
         QVERIFY2(
