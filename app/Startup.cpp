@@ -14,11 +14,26 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// The program's icon in every size the package installs, so that title bars, task switchers
+// and screens of any density pick a picture of their size instead of blowing up a small one.
+// The scalable picture is left out: drawing it needs a plugin the program does not depend on.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/telvanor-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 void PrepareApplication()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/telvanor-32.png")));
+    QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the windows with the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.telvanor.Telvanor"));
 }

@@ -33,6 +33,19 @@ class MainWindowTest : public QObject
 private slots:
     void cleanup() { verifyNothingLeftOpen(); }
 
+    // Every window bears the program's icon in each size the package installs, so that no
+    // size is blown up from a smaller picture.
+    void iconInEveryInstalledSize()
+    {
+        ProgramWindows windows;
+        const QList<QSize> installed = {QSize(32, 32), QSize(48, 48), QSize(64, 64),
+                                        QSize(128, 128), QSize(256, 256)};
+        for (const QWidget *window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<const Form *>(window))
+                QCOMPARE(window->windowIcon().availableSizes(), installed);
+        }
+    }
+
     void windowsAreCreatedWithTheirCaptionsAndSizes()
     {
         ProgramWindows windows;
