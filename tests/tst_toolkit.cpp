@@ -2,6 +2,7 @@
 // results, close box and Escape, Enter and default buttons, inert panels, placement at
 // first showing, scaling and fitting a window to a small screen.
 
+#include "AvisoUnit.h"
 #include "Creditos.h"
 #include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
@@ -362,6 +363,42 @@ private slots:
         QCOMPARE(control<QPushButton>(&credits, "Button5")->geometry(), QRect(366, 551, 154, 69));
         QCOMPARE(control<QPushButton>(&credits, "Button5")->font().pixelSize(), 20);
         QCOMPARE(control<MemoBox>(&credits, "Memo1")->font().pixelSize(), 20);
+    }
+
+    // Qt's high-dpi scaling stays on: at scale factor 2 the layouts keep their sizes in
+    // device-independent pixels, drawn with twice the device pixels, and no window is scaled
+    // to the text size. Run by CTest as tst_toolkit_scale_factor, with QT_SCALE_FACTOR=2.
+    void scaleFactorKeepsDeviceIndependentPixels()
+    {
+        if (qApp->devicePixelRatio() != 2.0)
+            QSKIP("needs QT_SCALE_FACTOR=2");
+        const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
+        QCOMPARE(pixelsPerInch, 96);
+        useScreen(QSize(3840, 2160), {}, pixelsPerInch);
+        TMainForm main;
+        TCreditosForm credits;
+        QCOMPARE(main.size(), QSize(858, 743));
+        QCOMPARE(credits.size(), QSize(575, 415));
+        QCOMPARE(main.grab().size(), QSize(1716, 1486));
+    }
+
+    // Without Qt's scaling, a logical density other than 96 scales the five windows to the
+    // text size and leaves the main window as declared. Run by CTest as tst_toolkit_font_dpi,
+    // with QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144.
+    void systemTextSizeScalesTheFiveWindows()
+    {
+        const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
+        if (pixelsPerInch != 144)
+            QSKIP("needs QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144");
+        QCOMPARE(qApp->devicePixelRatio(), 1.0);
+        ProgramWindows windows(QSize(3840, 2160), {}, pixelsPerInch);
+        // The window font's "0" is 20 pixels high instead of 13: the five follow by 20 / 13.
+        const QList<QPair<Form *, QSize>> sizes = {
+            {MainForm, QSize(858, 743)},         {CuestionarioForm, QSize(1831, 829)},
+            {EvaluacionForm, QSize(2015, 548)},  {RCForm, QSize(2005, 1255)},
+            {CreditosForm, QSize(885, 638)},     {AvisoForm, QSize(762, 369)}};
+        for (const auto &[form, size] : sizes)
+            QCOMPARE(form->size(), size);
     }
 
     void declaredFamiliesResolveToTheirStandIns_data()
