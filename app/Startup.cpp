@@ -4,6 +4,7 @@
 #include "Creditos.h"
 #include "CuestionarioUnit.h"
 #include "EvaluacionUnit.h"
+#include "FocusRing.h"
 #include "Fonts.h"
 #include "MainUnit.h"
 #include "RCUnit.h"
@@ -31,7 +32,7 @@ QIcon programIcon()
 
 void PrepareApplication()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FocusRingStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installFontSubstitutions();
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the windows with the installed menu entry.

@@ -151,6 +151,45 @@ constexpr ScrollKey ScrollKeys[] = {
     {Qt::CTRL | Qt::Key_End, QAbstractSlider::SliderToMaximum, QAbstractSlider::SliderToMaximum},
 };
 
+// Whether the user's latest input came from the keyboard rather than a pointer.
+class InputWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+    static bool keyboardInUse() { return watcher && watcher->m_keyboard; }
+
+    static void start()
+    {
+        if (watcher)
+            return;
+        watcher = new InputWatcher(qApp);
+        qApp->installEventFilter(watcher);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            m_keyboard = true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+            m_keyboard = false;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static inline QPointer<InputWatcher> watcher;
+    bool m_keyboard = false;
+};
+
 QPoint centred(const QRect &around, const QSize &outer)
 {
     // Integer division truncates toward zero; a negative edge becomes 0.
@@ -197,7 +236,8 @@ protected:
     bool focusNextPrevChild(bool next) override
     {
         // Skipping QScrollArea's own version, which would centre the control, is the point.
-        return QAbstractScrollArea::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
+        return QAbstractScrollArea::focusNextPrevChild(
+            next); // NOLINT(bugprone-parent-virtual-call)
     }
 
 private:
@@ -219,6 +259,7 @@ Form::Form(QWidget *parent)
     if (!firstForm)
         firstForm = this;
     installInertAccessibility();
+    InputWatcher::start();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
@@ -440,6 +481,9 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 void Form::showEvent(QShowEvent *event)
 {
+    // A window opened from the keyboard shows where its focus is at once; Qt would wait
+    // for Tab to be pressed in it.
+    setAttribute(Qt::WA_KeyboardFocusChange, InputWatcher::keyboardInUse());
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
