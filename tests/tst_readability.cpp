@@ -99,7 +99,7 @@ class ReadabilityTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> windows;
+    std::optional<ProgramWindows> windows;
     QPalette lightPalette;
 
     static QPalette paletteOf(Scheme scheme, const QPalette &light)
@@ -108,15 +108,14 @@ class ReadabilityTest : public QObject
     }
 
 private slots:
-    void initTestCase()
+    void initTestCase() { lightPalette = QApplication::palette(); }
+    void init() { windows.emplace(); }
+    void cleanup()
     {
-        windows = std::make_unique<ProgramWindows>();
-        lightPalette = QApplication::palette();
+        verifyNothingLeftOpen();
+        windows.reset();
+        QApplication::setPalette(lightPalette);
     }
-
-    void cleanup() { QApplication::setPalette(lightPalette); }
-
-    void cleanupTestCase() { windows.reset(); }
 
     // The measure itself, on the pairs of colours whose contrast is known.
     void contrastOfKnownColours()
@@ -129,16 +128,17 @@ private slots:
     void focusRingReads_data()
     {
         QTest::addColumn<int>("scheme");
-        QTest::addColumn<Form *>("window");
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         for (Scheme scheme : {Light, Dark, HighContrast}) {
             const QByteArray name = schemeName(scheme);
-            QTest::newRow(name + ", main window: Realizar Prueba")
-                << int(scheme) << static_cast<Form *>(MainForm) << "TestButton";
-            QTest::newRow(name + ", notice: Volver a las preguntas")
-                << int(scheme) << static_cast<Form *>(AvisoForm) << "Button5";
+            QTest::newRow(name + ", main window: Realizar Prueba") << int(scheme) << "MainForm"
+                                                                   << "TestButton";
+            QTest::newRow(name + ", notice: Volver a las preguntas") << int(scheme) << "AvisoForm"
+                                                                     << "Button5";
             QTest::newRow(name + ", questionnaire: first continuation")
-                << int(scheme) << static_cast<Form *>(CuestionarioForm) << "RadioButton1";
+                << int(scheme) << "CuestionarioForm"
+                << "RadioButton1";
         }
     }
 
@@ -146,23 +146,18 @@ private slots:
     void focusRingReads()
     {
         QFETCH(int, scheme);
-        QFETCH(Form *, window);
+        QFETCH(QString, window);
         QFETCH(QString, control);
         QApplication::setPalette(paletteOf(Scheme(scheme), lightPalette));
-        ResetAnswers();
+        Form *form = programWindow(window);
         double share = 0;
         const auto measure = [&] {
-            share = readableRingShare(window->findChild<QWidget *>(control));
+            share = readableRingShare(form->findChild<QWidget *>(control));
         };
-        if (window == MainForm) {
+        if (form == MainForm)
             measure();
-        } else {
-            whenShownModally(window, [&] {
-                measure();
-                pressCloseBox(window);
-            });
-            window->showModal();
-        }
+        else
+            showModallyAndRun(form, measure);
         QVERIFY2(share >= 0.9, qPrintable(QString::number(share)));
     }
 
