@@ -132,12 +132,12 @@ private slots:
         QTest::addColumn<QString>("control");
         for (Scheme scheme : {Light, Dark, HighContrast}) {
             const QByteArray name = schemeName(scheme);
-            QTest::newRow(name + ", main window: Realizar Prueba") << int(scheme) << "MainForm"
+            QTest::newRow(name + ", main window: Realizar Prueba") << int(scheme) << "main"
                                                                    << "TestButton";
-            QTest::newRow(name + ", notice: Volver a las preguntas") << int(scheme) << "AvisoForm"
+            QTest::newRow(name + ", notice: Volver a las preguntas") << int(scheme) << "notice"
                                                                      << "Button5";
             QTest::newRow(name + ", questionnaire: first continuation")
-                << int(scheme) << "CuestionarioForm"
+                << int(scheme) << "questionnaire"
                 << "RadioButton1";
         }
     }
