@@ -224,8 +224,8 @@ private slots:
     void qtOptionsAreIgnored_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("-platform") << QStringList{QStringLiteral("-platform"),
-                                                  QStringLiteral("nosuch")};
+        QTest::newRow("-platform")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("nosuch")};
         QTest::newRow("-reverse -stylesheet")
             << QStringList{QStringLiteral("-reverse"), QStringLiteral("-stylesheet"),
                            QStringLiteral("/nonexistent.qss")};

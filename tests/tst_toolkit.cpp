@@ -394,9 +394,9 @@ private slots:
         ProgramWindows windows(QSize(3840, 2160), {}, pixelsPerInch);
         // The window font's "0" is 20 pixels high instead of 13: the five follow by 20 / 13.
         const QList<QPair<Form *, QSize>> sizes = {
-            {MainForm, QSize(858, 743)},         {CuestionarioForm, QSize(1831, 829)},
-            {EvaluacionForm, QSize(2015, 548)},  {RCForm, QSize(2005, 1255)},
-            {CreditosForm, QSize(885, 638)},     {AvisoForm, QSize(762, 369)}};
+            {MainForm, QSize(858, 743)},        {CuestionarioForm, QSize(1831, 829)},
+            {EvaluacionForm, QSize(2015, 548)}, {RCForm, QSize(2005, 1255)},
+            {CreditosForm, QSize(885, 638)},    {AvisoForm, QSize(762, 369)}};
         for (const auto &[form, size] : sizes)
             QCOMPARE(form->size(), size);
     }

@@ -236,8 +236,8 @@ protected:
     bool focusNextPrevChild(bool next) override
     {
         // Skipping QScrollArea's own version, which would centre the control, is the point.
-        return QAbstractScrollArea::focusNextPrevChild(
-            next); // NOLINT(bugprone-parent-virtual-call)
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+        return QAbstractScrollArea::focusNextPrevChild(next);
     }
 
 private:
