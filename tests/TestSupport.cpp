@@ -35,6 +35,32 @@ void closeModalWindows()
 
 } // namespace
 
+int wrongOption(int q)
+{
+    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
+}
+
+AnswerSheet sheetOf(std::string_view plan)
+{
+    Q_ASSERT(plan.size() == QuestionCount);
+    AnswerSheet sheet{};
+    for (int q = 1; q <= QuestionCount; ++q) {
+        const char answer = plan[q - 1];
+        sheet[q - 1] = answer == 'r'   ? CorrectOptions[q - 1]
+                       : answer == 'w' ? wrongOption(q)
+                                       : NoAnswer;
+    }
+    return sheet;
+}
+
+QString itemList(const QList<int> &items)
+{
+    QStringList numbers;
+    for (int q : items)
+        numbers << QString::number(q);
+    return numbers.join(QStringLiteral(", "));
+}
+
 int characterCount(std::string_view text)
 {
     return int(QString::fromUtf8(text.data(), qsizetype(text.size())).size());

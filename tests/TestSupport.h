@@ -1,16 +1,33 @@
 // Shared helpers of the widget tests.
 #pragma once
 
+#include "TestDefinitionUnit.h"
+
+#include <QList>
 #include <QMargins>
 #include <QSize>
 #include <QString>
 #include <Qt>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
 
 class Form;
 class QWidget;
+
+using AnswerSheet = std::array<std::int32_t, QuestionCount>;
+
+// A continuation of question q that is not the key's.
+int wrongOption(int q);
+
+// An answer sheet written as 24 letters, question 1 first: 'r' for the key's continuation,
+// 'w' for a wrong one, '-' for none.
+AnswerSheet sheetOf(std::string_view plan);
+
+// Ascending question numbers as the program lists them: "3, 7, 12".
+QString itemList(const QList<int> &items);
 
 // Number of characters of a UTF-8 text.
 int characterCount(std::string_view text);

@@ -27,10 +27,6 @@ namespace {
 enum Answer { Right, Wrong, Blank };
 using Plan = std::array<Answer, QuestionCount>;
 
-int wrongOption(int q)
-{
-    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
-}
 int optionFor(int q, Answer a)
 {
     return a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer;

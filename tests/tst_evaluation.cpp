@@ -13,21 +13,6 @@
 
 namespace {
 
-// A continuation that is not the correct one.
-int wrongOption(int q)
-{
-    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
-}
-
-// Ascending question numbers joined by ", ".
-QString itemList(const QList<int> &items)
-{
-    QStringList numbers;
-    for (int q : items)
-        numbers << QString::number(q);
-    return numbers.join(QStringLiteral(", "));
-}
-
 // The percentage n * 100 / 24 with one decimal digit, worked out in integer tenths so
 // that it does not depend on any floating-point formatting: n * 1000 / 24 = n * 125 / 3
 // tenths, which never lies halfway between two tenths.

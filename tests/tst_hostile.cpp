@@ -146,11 +146,6 @@ void fillSheet(const std::function<std::int32_t(int)> &answerOf)
         UserAnswers[q - 1] = answerOf(q);
 }
 
-std::int32_t wrongAnswer(int q)
-{
-    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
-}
-
 QPoint scrollPositions(const Form *form)
 {
     return {form->scrollPosition(Qt::Horizontal), form->scrollPosition(Qt::Vertical)};
@@ -269,7 +264,7 @@ private slots:
 
         // The evaluation with its longest texts: every item wrong, every item blank, all right.
         const std::function<std::int32_t(int)> sheets[] = {
-            wrongAnswer, [](int) { return NoAnswer; }, [](int q) { return CorrectOptions[q - 1]; }};
+            wrongOption, [](int) { return NoAnswer; }, [](int q) { return CorrectOptions[q - 1]; }};
         for (const auto &answerOf : sheets) {
             fillSheet(answerOf);
             whileShown(EvaluacionForm, [] { verifyCaptionsFit(EvaluacionForm); });
@@ -283,7 +278,7 @@ private slots:
         // Eighteen right answers and six wrong ones, given in the questionnaire itself.
         whenShownModally(CuestionarioForm, [] {
             for (int q = 1; q <= QuestionCount; ++q) {
-                const int option = q <= 18 ? CorrectOptions[q - 1] : wrongAnswer(q);
+                const int option = q <= 18 ? CorrectOptions[q - 1] : wrongOption(q);
                 CuestionarioForm->radioButtons()[option - 1]->click();
                 control<QPushButton>(CuestionarioForm, "Button3")->click();
             }

@@ -155,14 +155,6 @@ int checkedCount(const std::array<QRadioButton *, 4> &buttons)
         std::count_if(buttons.begin(), buttons.end(), [](auto *b) { return b->isChecked(); }));
 }
 
-QString itemList(const QList<int> &items)
-{
-    QStringList numbers;
-    for (int q : items)
-        numbers << QString::number(q);
-    return numbers.join(QStringLiteral(", "));
-}
-
 QList<int> parseItemList(const QString &text)
 {
     QList<int> items;

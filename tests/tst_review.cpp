@@ -95,11 +95,6 @@ QString describe(const Shown &s)
                 QStringLiteral("expected question %1, shows %2").arg(q).arg(describe(actual))));   \
     } while (false)
 
-int wrongOption(int q)
-{
-    return CorrectOptions[q - 1] % OptionsPerQuestion + 1;
-}
-
 // The darkest pixel of a widget as drawn: black text shows as (nearly) black pixels,
 // greyed-out text would not.
 int darkestChannel(QWidget *widget)

@@ -1,6 +1,7 @@
 // The answer sheet and the evaluation figures derived from it.
 
 #include "TestDefinitionUnit.h"
+#include "TestSupport.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -10,17 +11,6 @@ namespace {
 
 const std::string AllQuestions =
     "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24";
-
-void answerAsKey()
-{
-    for (int i = 0; i < QuestionCount; ++i)
-        UserAnswers[i] = CorrectOptions[i];
-}
-
-int wrongOption(int question)
-{
-    return CorrectOptions[question - 1] % OptionsPerQuestion + 1;
-}
 
 std::set<int> numbersIn(const std::string &list)
 {
@@ -39,61 +29,42 @@ class ScoringTest : public QObject
     Q_OBJECT
 
 private slots:
-    void sheetIsZeroFilledAtStart()
+    void sheetIsZeroFilledAtStartAndClearedToBlank()
     {
         for (std::int32_t entry : UserAnswers)
             QCOMPARE(entry, 0);
-    }
-
-    void clearedSheetIsAllBlank()
-    {
-        answerAsKey();
+        UserAnswers = sheetOf("rrrrrrrrrrrrrrrrrrrrrrrr");
         ResetAnswers();
-        QCOMPARE(CountCorrect(), 0);
-        QCOMPARE(WrongItemsText(), std::string());
-        QCOMPARE(BlankItemsText(), AllQuestions);
-        QCOMPARE(BlankItemsText().size(), std::size_t(85));
+        QVERIFY(UserAnswers == sheetOf("------------------------"));
     }
 
-    void keyAnswersAreAllCorrect()
+    void figures_data()
     {
-        answerAsKey();
-        QCOMPARE(CountCorrect(), 24);
-        QCOMPARE(WrongItemsText(), std::string());
-        QCOMPARE(BlankItemsText(), std::string());
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("blank");
+        const QString all = QString::fromStdString(AllQuestions);
+        QTest::newRow("nothing answered") << "------------------------" << 0 << "" << all;
+        QTest::newRow("the key") << "rrrrrrrrrrrrrrrrrrrrrrrr" << 24 << ""
+                                 << "";
+        QTest::newRow("every answer wrong") << "wwwwwwwwwwwwwwwwwwwwwwww" << 0 << all << "";
+        QTest::newRow("mixed") << "rwrrrrrrrrrwrrrrrrr--rrr" << 20 << "2, 12"
+                               << "20, 21";
+        QTest::newRow("wrong ones in question order, both ends")
+            << "wrrrrrrrrrrwrrrrrrrrrrrw" << 21 << "1, 12, 24"
+            << "";
+        QTest::newRow("the last one blank") << "rrrrrrrrrrrrrrrrrrrrrrr-" << 23 << ""
+                                            << "24";
     }
 
-    void everyAnswerWrong()
+    void figures()
     {
-        for (int q = 1; q <= QuestionCount; ++q)
-            UserAnswers[q - 1] = wrongOption(q);
-        QCOMPARE(CountCorrect(), 0);
-        QCOMPARE(WrongItemsText(), AllQuestions);
-        QCOMPARE(BlankItemsText(), std::string());
-    }
-
-    void mixedSheet()
-    {
-        answerAsKey();
-        UserAnswers[1] = 1;  // question 2, key 3
-        UserAnswers[11] = 4; // question 12, key 3
-        UserAnswers[19] = NoAnswer;
-        UserAnswers[20] = NoAnswer;
-        QCOMPARE(CountCorrect(), 20);
-        QCOMPARE(WrongItemsText(), std::string("2, 12"));
-        QCOMPARE(BlankItemsText(), std::string("20, 21"));
-    }
-
-    void listsFollowQuestionOrderNotAnswerOrder()
-    {
-        answerAsKey();
-        for (int q : {24, 1, 12})
-            UserAnswers[q - 1] = wrongOption(q);
-        QCOMPARE(WrongItemsText(), std::string("1, 12, 24"));
-
-        answerAsKey();
-        UserAnswers[23] = NoAnswer;
-        QCOMPARE(BlankItemsText(), std::string("24"));
+        QFETCH(QString, plan);
+        UserAnswers = sheetOf(plan.toStdString());
+        QTEST(CountCorrect(), "count");
+        QTEST(QString::fromStdString(WrongItemsText()), "wrong");
+        QTEST(QString::fromStdString(BlankItemsText()), "blank");
     }
 
     // Correct, wrong and blank split the 24 questions, whatever the sheet holds.
