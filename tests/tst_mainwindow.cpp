@@ -153,11 +153,7 @@ private slots:
         control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(!CreditosForm->isVisible());
 
-        whenShownModally(CreditosForm, [] {
-            QTest::keyClick(CreditosForm, Qt::Key_Escape);
-            QVERIFY(CreditosForm->isVisible());
-            pressCloseBox(CreditosForm);
-        });
+        whenShownModally(CreditosForm, [] { pressCloseBox(CreditosForm); });
         control<QPushButton>(MainForm, "Button1")->click();
         QVERIFY(!CreditosForm->isVisible());
         QVERIFY(MainForm->isVisible());

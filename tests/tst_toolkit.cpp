@@ -78,21 +78,31 @@ private slots:
         QVERIFY(!credits.isVisible());
     }
 
-    void closeBoxGivesCancelAndEscapeOrRejectCloseNothing()
+    void escapeClosesNothing_data()
     {
-        useScreen(QSize(1920, 1080));
-        TMainForm main;
-        TEvaluacionForm evaluation;
+        QTest::addColumn<QString>("windowName");
+        for (const char *name : {"questionnaire", "notice", "evaluation", "review", "credits"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    // In every modal window Escape, to the focused control or to the window, and a dialog
+    // rejection close nothing; the close box then gives Cancel, with one closing.
+    void escapeClosesNothing()
+    {
+        QFETCH(QString, windowName);
+        ProgramWindows windows;
+        Form *form = programWindow(windowName);
         int closings = 0;
-        connect(&evaluation, &Form::closing, &evaluation, [&] { ++closings; });
+        connect(form, &Form::closing, form, [&] { ++closings; });
         bool stillOpen = false;
-        whenShownModally(&evaluation, [&] {
-            QTest::keyClick(&evaluation, Qt::Key_Escape);
-            evaluation.reject();
-            stillOpen = evaluation.isVisible();
-            pressCloseBox(&evaluation);
+        whenShownModally(form, [&] {
+            pressKey(form, Qt::Key_Escape);
+            QTest::keyClick(form, Qt::Key_Escape);
+            form->reject();
+            stillOpen = form->isVisible() && form->isShownModally();
+            pressCloseBox(form);
         });
-        QCOMPARE(evaluation.showModal(), int(Form::Cancel));
+        QCOMPARE(form->showModal(), int(Form::Cancel));
         QVERIFY(stillOpen);
         QCOMPARE(closings, 1);
     }
