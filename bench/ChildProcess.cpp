@@ -1,56 +1,62 @@
 #include "ChildProcess.h"
 
-#include "ShownSignal.h"
+#include "ProbeReport.h"
 
-#include <chrono>
+#include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <sstream>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char **environ;
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start)
+long long monotonicMicroseconds()
 {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (long long)now.tv_sec * 1000000 + now.tv_nsec / 1000;
 }
 
-struct ShownReport {
-    double wallMilliseconds = -1; // negative when the shown line never came
-    double processorMilliseconds = 0;
-};
-
-// Reads the child's standard output to its end, noting when its shown line arrived.
-ShownReport readUntilEnd(int output, Clock::time_point start)
+// Reads the child's standard output to its end and takes each stage from its line.
+void readStages(int output, long long startMicroseconds, ProbeRun &run)
 {
-    const std::string shown = std::string(ShownWord) + ' ';
     std::string received;
-    ShownReport report;
     char buffer[256];
     ssize_t count;
-    while ((count = read(output, buffer, sizeof buffer)) > 0) {
+    while ((count = read(output, buffer, sizeof buffer)) > 0)
         received.append(buffer, std::size_t(count));
-        const std::size_t word = received.find(shown);
-        const bool complete =
-            word != std::string::npos && received.find('\n', word) != std::string::npos;
-        if (report.wallMilliseconds < 0 && complete) {
-            report.wallMilliseconds = millisecondsSince(start);
-            report.processorMilliseconds =
-                double(std::stoll(received.substr(word + shown.size()))) / 1e3;
-        }
+
+    std::istringstream lines(received);
+    std::string word;
+    long long monotonic = 0, processor = 0;
+    while (lines >> word >> monotonic >> processor) {
+        const Stage stage{double(monotonic - startMicroseconds) / 1e3, double(processor) / 1e3};
+        if (word == MappedWord)
+            run.mapped = stage;
+        else if (word == PaintedWord)
+            run.painted = stage;
+        else if (word == ShownWord)
+            run.shown = stage;
     }
-    return report;
 }
 
 } // namespace
 
-ProbeRun runProbe(const std::string &program)
+std::vector<char *> argumentPointers(const std::vector<std::string> &strings)
+{
+    std::vector<char *> pointers;
+    for (const std::string &string : strings)
+        pointers.push_back(const_cast<char *>(string.c_str()));
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+ProbeRun runProbe(const std::string &program, const std::vector<std::string> &arguments,
+                  const std::vector<std::string> &environment)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -63,11 +69,14 @@ ProbeRun runProbe(const std::string &program)
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
-    char *arguments[] = {const_cast<char *>(program.c_str()), nullptr};
-    const Clock::time_point start = Clock::now();
+    std::vector<std::string> commandLine{program};
+    commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
+    const std::vector<char *> argv = argumentPointers(commandLine);
+    const std::vector<char *> envp = argumentPointers(environment);
+    const long long start = monotonicMicroseconds();
     pid_t child;
     const int spawnError =
-        posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ);
+        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     if (spawnError != 0) {
@@ -75,7 +84,8 @@ ProbeRun runProbe(const std::string &program)
         throw std::runtime_error("cannot start " + program);
     }
 
-    const ShownReport shown = readUntilEnd(pipeEnds[0], start);
+    ProbeRun run;
+    readStages(pipeEnds[0], start, run);
     close(pipeEnds[0]);
 
     int status = 0;
@@ -83,7 +93,8 @@ ProbeRun runProbe(const std::string &program)
     wait4(child, &status, 0, &usage);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(program + " failed");
-    if (shown.wallMilliseconds < 0)
-        throw std::runtime_error(program + " ended without showing its window");
-    return {shown.wallMilliseconds, shown.processorMilliseconds, usage.ru_maxrss};
+    if (run.mapped.wallMs < 0 || run.painted.wallMs < 0 || run.shown.wallMs < 0)
+        throw std::runtime_error(program + " ended without reporting every stage");
+    run.peakResidentKiB = usage.ru_maxrss;
+    return run;
 }

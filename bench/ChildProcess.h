@@ -2,13 +2,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-struct ProbeRun {
-    double millisecondsToShown = 0;          // wall-clock time from starting it to its shown line
-    double processorMillisecondsToShown = 0; // processor time it reports having used by then
-    long peakResidentKiB = 0;                // its peak resident set size over its whole life
+struct Stage {
+    double wallMs = -1;     // from starting the process; negative while not reported
+    double processorMs = 0; // processor time the process had used by then
 };
 
-// Starts `program` with no arguments, its standard error discarded, and waits for its end.
-// Throws std::runtime_error when it cannot be started, never reports being shown or fails.
-ProbeRun runProbe(const std::string &program);
+struct ProbeRun {
+    Stage mapped, painted, shown; // the stages of ProbeReport.h
+    long peakResidentKiB = 0;     // its peak resident set size over its whole life
+};
+
+// Starts `program` with `arguments` in `environment` ("NAME=value" entries), its standard
+// error discarded, and waits for its end. Throws std::runtime_error when it cannot be
+// started, fails or leaves out a stage.
+ProbeRun runProbe(const std::string &program, const std::vector<std::string> &arguments,
+                  const std::vector<std::string> &environment);
+
+// Pointers to the strings, ending in a null pointer, as the exec functions take them.
+std::vector<char *> argumentPointers(const std::vector<std::string> &strings);

@@ -1,8 +1,16 @@
-// Start-up of the program against the floor, both run as child processes.
+// Start-up of the program against its floors, all run as child processes.
 #pragma once
 
+#include <string>
+
+class ProbeDisplay;
 class Table;
 
-// Runs both probes alternately, many times, and adds the medians of their start-up time
-// and peak memory to `wall` and of their processor time to `processor`.
-void measureStartup(Table &wall, Table &processor);
+// The number of runs of each probe whose median is given.
+inline constexpr int StartupRuns = 101;
+
+// Runs the program, the fair floor (showing `introduction`) and the empty dialog one after
+// the other, many times, on `display`, and adds the medians of their stages and peak memory
+// to `wall` and of their processor time to `processor`.
+void measureStartup(const ProbeDisplay &display, const std::string &introduction, Table &wall,
+                    Table &processor);

@@ -3,7 +3,7 @@
 // so it leaves out the main block's report of a missing one.
 
 #include "MainUnit.h"
-#include "ShownSignal.h"
+#include "ProbeReport.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    reportFirstPaint();
     PrepareApplication();
     CreateForms();
     reportShownThenQuit(MainForm);

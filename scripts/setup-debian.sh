@@ -9,6 +9,7 @@ PACKAGES="
     fonts-dejavu-core fonts-liberation2
     clang-tidy cppcheck
     desktop-file-utils appstream dpkg-dev file
+    xvfb
 "
 
 missing=""
