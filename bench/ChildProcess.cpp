@@ -2,13 +2,11 @@
 
 #include "ProbeReport.h"
 
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sstream>
 #include <spawn.h>
 #include <stdexcept>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,8 +30,13 @@ void readStages(int output, long long startMicroseconds, ProbeRun &run)
 
     std::istringstream lines(received);
     std::string word;
-    long long monotonic = 0, processor = 0;
-    while (lines >> word >> monotonic >> processor) {
+    while (lines >> word) {
+        if (word == PeakWord) {
+            lines >> run.peakResidentKiB;
+            continue;
+        }
+        long long monotonic = 0, processor = 0;
+        lines >> monotonic >> processor;
         const Stage stage{double(monotonic - startMicroseconds) / 1e3, double(processor) / 1e3};
         if (word == MappedWord)
             run.mapped = stage;
@@ -89,12 +92,11 @@ ProbeRun runProbe(const std::string &program, const std::vector<std::string> &ar
     close(pipeEnds[0]);
 
     int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
+    waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(program + " failed");
-    if (run.mapped.wallMs < 0 || run.painted.wallMs < 0 || run.shown.wallMs < 0)
+    if (run.mapped.wallMs < 0 || run.painted.wallMs < 0 || run.shown.wallMs < 0 ||
+        run.peakResidentKiB < 0)
         throw std::runtime_error(program + " ended without reporting every stage");
-    run.peakResidentKiB = usage.ru_maxrss;
     return run;
 }

@@ -11,7 +11,7 @@ struct Stage {
 
 struct ProbeRun {
     Stage mapped, painted, shown; // the stages of ProbeReport.h
-    long peakResidentKiB = 0;     // its peak resident set size over its whole life
+    long peakResidentKiB = -1;    // its peak resident set size over its whole life
 };
 
 // Starts `program` with `arguments` in `environment` ("NAME=value" entries), its standard

@@ -6,7 +6,10 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -54,6 +57,19 @@ protected:
     }
 };
 
+// The peak resident set size, VmHWM in /proc/self/status.
+void reportPeakMemory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    long kib = 0;
+    while (status >> field && field != "VmHWM:")
+        status.ignore(256, '\n');
+    status >> kib;
+    std::printf("%s %ld\n", PeakWord, kib);
+    std::fflush(stdout);
+}
+
 void reportShownAndQuit()
 {
     report(ShownWord);
@@ -86,6 +102,7 @@ void reportFirstPaint()
 {
     QCoreApplication *application = QCoreApplication::instance();
     application->installEventFilter(new FirstPaintWatcher(application));
+    std::atexit(&reportPeakMemory);
 }
 
 void reportShownThenQuit(QWidget *window)

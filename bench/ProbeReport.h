@@ -11,9 +11,13 @@ inline constexpr char MappedWord[] = "mapped";
 inline constexpr char PaintedWord[] = "painted";
 // Start-up is over: the window is on the screen and the event loop runs.
 inline constexpr char ShownWord[] = "shown";
+// At the process's exit, on a line of its own: "peak" and the peak resident memory of its
+// whole life in KiB. Measured from inside, since the rusage of a process started by
+// posix_spawn counts the memory of its parent up to the start.
+inline constexpr char PeakWord[] = "peak";
 
-// Reports the mapped and painted stages of the first window exposed; call it right after
-// the application object is made, before any window is shown.
+// Reports the mapped and painted stages of the first window exposed, and the peak memory
+// at exit; call it right after the application object is made, before any window is shown.
 void reportFirstPaint();
 
 // Once `window` (already shown) has been exposed and painted, prints the shown line and
