@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -31,22 +32,34 @@ int scaled(int value, int numerator, int denominator)
     return static_cast<int>(std::lround(double(value) * numerator / denominator));
 }
 
-// Fonts are declared by a negative pixel height, the "fontHeight" property, as in -21, and
-// by the family of the original design, which is replaced by its installed stand-in here
-// rather than looked up in vain each time the font is used.
-void applyDeclaredFonts(QWidget *root)
+// The font a control declares, if any: the negative pixel height of its "fontHeight"
+// property, as in -21, and the family of the original design, which is replaced by its
+// installed stand-in here rather than looked up in vain each time the font is used.
+std::optional<QFont> declaredFont(const QWidget *widget)
 {
-    QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    widgets.prepend(root);
-    for (QWidget *widget : widgets) {
-        const QVariant height = widget->property("fontHeight");
-        if (!height.isValid())
+    const QVariant height = widget->property("fontHeight");
+    if (!height.isValid())
+        return std::nullopt;
+    QFont font = widget->font();
+    font.setFamily(QFont::substitute(font.family()));
+    font.setPixelSize(-height.toInt());
+    return font;
+}
+
+// Sets the controls' declared fonts, their sizes multiplied by numerator / denominator, and
+// then the window font. Children come before their parents: a parent's font reaches every
+// child, so setting it first would lay out the children's texts at a font they do not keep.
+void applyDeclaredFonts(QWidget *root, const QFont &windowFont, int numerator, int denominator)
+{
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (auto widget = widgets.crbegin(); widget != widgets.crend(); ++widget) {
+        std::optional<QFont> font = declaredFont(*widget);
+        if (!font)
             continue;
-        QFont font = widget->font();
-        font.setFamily(QFont::substitute(font.family()));
-        font.setPixelSize(-height.toInt());
-        widget->setFont(font);
+        font->setPixelSize(scaled(font->pixelSize(), numerator, denominator));
+        (*widget)->setFont(*font);
     }
+    root->setFont(windowFont);
 }
 
 // Background colours are declared as the system's colours: "clWindow" for text areas,
@@ -71,8 +84,8 @@ void applySystemColours(QWidget *root)
     }
 }
 
-// Multiplies the position and size of every control of the layout, and the size of every
-// font a control sets for itself. Qt's own inner widgets follow their owners.
+// Multiplies the position and size of every control of the layout. Qt's own inner widgets
+// follow their owners.
 void scaleControls(QWidget *root, int numerator, int denominator)
 {
     for (QWidget *widget : root->findChildren<QWidget *>()) {
@@ -82,11 +95,6 @@ void scaleControls(QWidget *root, int numerator, int denominator)
         widget->setGeometry(
             scaled(g.x(), numerator, denominator), scaled(g.y(), numerator, denominator),
             scaled(g.width(), numerator, denominator), scaled(g.height(), numerator, denominator));
-        if (widget->testAttribute(Qt::WA_SetFont)) {
-            QFont font = widget->font();
-            font.setPixelSize(scaled(font.pixelSize(), numerator, denominator));
-            widget->setFont(font);
-        }
     }
 }
 
@@ -300,24 +308,24 @@ QWidget *Form::client() const
 void Form::loadLayout(Scaling scaling)
 {
     setWindowTitle(m_client->windowTitle());
-    applyDeclaredFonts(m_client);
+    // A scaled window's font follows the system's pixel density, and the height of "0" in
+    // it scales the controls and their own fonts.
+    QFont windowFont = declaredFont(m_client).value_or(m_client->font());
+    int textHeight = DesignTextHeight;
+    if (scaling == Scaling::Scaled) {
+        const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
+        if (pixelsPerInch != DesignPixelsPerInch)
+            windowFont.setPixelSize(
+                scaled(windowFont.pixelSize(), pixelsPerInch, DesignPixelsPerInch));
+        textHeight = QFontMetrics(windowFont).height();
+    }
+    applyDeclaredFonts(m_client, windowFont, textHeight, DesignTextHeight);
     applySystemColours(m_client);
     QSize clientSize = m_client->size();
-
-    if (scaling == Scaling::Scaled) {
-        const ScreenMetrics metrics = ScreenMetrics::current();
-        QFont windowFont = m_client->font();
-        if (metrics.pixelsPerInch != DesignPixelsPerInch) {
-            windowFont.setPixelSize(
-                scaled(windowFont.pixelSize(), metrics.pixelsPerInch, DesignPixelsPerInch));
-            m_client->setFont(windowFont);
-        }
-        const int textHeight = QFontMetrics(windowFont).height();
-        if (textHeight != DesignTextHeight) {
-            scaleControls(m_client, textHeight, DesignTextHeight);
-            clientSize = QSize(scaled(clientSize.width(), textHeight, DesignTextHeight),
-                               scaled(clientSize.height(), textHeight, DesignTextHeight));
-        }
+    if (textHeight != DesignTextHeight) {
+        scaleControls(m_client, textHeight, DesignTextHeight);
+        clientSize = QSize(scaled(clientSize.width(), textHeight, DesignTextHeight),
+                           scaled(clientSize.height(), textHeight, DesignTextHeight));
     }
     offsetPanelChildren(m_client);
     makeDeclaredPanelsInert(m_client);
