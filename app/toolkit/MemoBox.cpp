@@ -29,11 +29,21 @@ void MemoBox::addLine(const QString &line)
     moveCursor(QTextCursor::Start);
 }
 
+// A layout sets a box's font in steps before its window is shown; measuring each step would
+// load fonts the box never shows, so the line height follows the font only once the box
+// is polished, which Qt does before it is first shown.
 void MemoBox::changeEvent(QEvent *event)
 {
     QTextEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_WState_Polished))
         applyLineHeight();
+}
+
+bool MemoBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        applyLineHeight();
+    return QTextEdit::event(event);
 }
 
 void MemoBox::applyLineHeight()

@@ -16,6 +16,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void applyLineHeight();
