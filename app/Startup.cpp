@@ -28,13 +28,19 @@ QIcon programIcon()
     return icon;
 }
 
+// Decoding the icon, and finding the image plugins to decode it with, would delay the main
+// window's first frame; the windows take the icon once that frame is on the screen.
+void SetUpIcon()
+{
+    QApplication::setWindowIcon(programIcon());
+}
+
 } // namespace
 
 void PrepareApplication()
 {
     QApplication::setStyle(new FocusRingStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installFontSubstitutions();
-    QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the windows with the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.telvanor.Telvanor"));
 }
@@ -43,6 +49,8 @@ void CreateForms()
 {
     MainForm = new TMainForm;
     MainForm->showPlaced();
+    MainForm->waitUntilPainted();
+    SetUpIcon();
     CuestionarioForm = new TCuestionarioForm;
     EvaluacionForm = new TEvaluacionForm;
     RCForm = new TRCForm;

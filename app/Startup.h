@@ -1,10 +1,10 @@
 #pragma once
 
-// Prepares the application object: the style and font families the layouts expect, and
-// the program's icon.
+// Prepares the application object: the style and font families the layouts expect.
 void PrepareApplication();
 
-// Creates the six windows in their order and shows the main window.
+// Creates the six windows in their order: the main window first, shown and painted on the
+// screen before the other five are made; then the program's icon and the other windows.
 void CreateForms();
 // Destroys them, last created first.
 void DestroyForms();

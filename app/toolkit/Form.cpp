@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -15,12 +16,17 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <optional>
 
 namespace {
 
 QPointer<Form> firstForm;
+
+// How long start-up waits for a display to expose the main window.
+constexpr int FirstPaintWaitMs = 1000;
 
 // Design metrics of the layouts: 96 pixels per inch, and 13 pixels for the height of
 // "0" in the window font.
@@ -205,6 +211,29 @@ QPoint centred(const QRect &around, const QSize &outer)
     const int top = around.top() + (around.height() - outer.height()) / 2;
     return {qMax(0, left), qMax(0, top)};
 }
+
+// Ends a wait once a window's first expose event has been handled: Qt paints a widget
+// window and flushes it to the display while it handles that event.
+class ExposeWaiter : public QObject
+{
+public:
+    ExposeWaiter(QWindow *window, QEventLoop *wait) : m_window(window), m_wait(wait)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && m_window->isExposed())
+            m_wait->quit();
+        return false;
+    }
+
+private:
+    QWindow *m_window;
+    QEventLoop *m_wait;
+};
 
 } // namespace
 
@@ -423,6 +452,17 @@ void Form::showPlaced()
 {
     placeOnce();
     show();
+}
+
+void Form::waitUntilPainted()
+{
+    QWindow *window = windowHandle();
+    if (!window || window->isExposed())
+        return;
+    QEventLoop wait;
+    const ExposeWaiter waiter(window, &wait);
+    QTimer::singleShot(FirstPaintWaitMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 int Form::showModal()

@@ -43,6 +43,10 @@ public:
 
     // Shows a window that is not modal (the main window), placing it at its first showing.
     void showPlaced();
+    // Returns once the display has exposed the shown window and its first frame is painted
+    // and flushed, or after a second where the display shows nothing. User input that
+    // arrives meanwhile waits for the event loop.
+    void waitUntilPainted();
 
     // The window's size with its frame and title bar; setting it keeps left and top.
     QSize outerSize() const;
