@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -23,6 +24,24 @@ QStringList linesOf(const QTextEdit *memo)
 {
     return memo->toPlainText().split(QLatin1Char('\n'));
 }
+
+// Notes whether the main window's first paint came while the other five windows existed.
+class FirstPaintWatcher : public QObject
+{
+public:
+    std::optional<bool> othersExisted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && MainForm && !othersExisted &&
+            static_cast<QWidget *>(watched)->window() == MainForm) {
+            othersExisted = CuestionarioForm || EvaluacionForm || RCForm || CreditosForm ||
+                            AvisoForm;
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -69,6 +88,16 @@ private slots:
             QCOMPARE(window.form->windowTitle(), window.caption);
             QCOMPARE(window.form->size(), window.size);
         }
+    }
+
+    void mainWindowIsPaintedBeforeTheOtherWindowsExist()
+    {
+        FirstPaintWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        ProgramWindows windows;
+        qApp->removeEventFilter(&watcher);
+        QVERIFY(watcher.othersExisted.has_value());
+        QVERIFY(!*watcher.othersExisted);
     }
 
     void mainWindowLayout()
