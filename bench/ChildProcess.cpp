@@ -4,8 +4,8 @@
 
 #include <ctime>
 #include <fcntl.h>
-#include <sstream>
 #include <spawn.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,6 +52,7 @@ void readStages(int output, long long startMicroseconds, ProbeRun &run)
 std::vector<char *> argumentPointers(const std::vector<std::string> &strings)
 {
     std::vector<char *> pointers;
+    pointers.reserve(strings.size() + 1);
     for (const std::string &string : strings)
         pointers.push_back(const_cast<char *>(string.c_str()));
     pointers.push_back(nullptr);

@@ -89,11 +89,10 @@ bool ProbeDisplay::startVirtualServer()
         posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const std::vector<std::string> command{
-        "Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24", "-dpi", "96", "-nolisten", "tcp"};
+    const std::vector<std::string> command{"Xvfb",         "-displayfd", "3",  "-screen",   "0",
+                                           "1920x1080x24", "-dpi",       "96", "-nolisten", "tcp"};
     const std::vector<char *> argv = argumentPointers(command);
-    const int spawnError =
-        posix_spawnp(&m_server, "Xvfb", &actions, nullptr, argv.data(), environ);
+    const int spawnError = posix_spawnp(&m_server, "Xvfb", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     const std::string number = spawnError == 0 ? readDisplayNumber(pipeEnds[0]) : std::string();
@@ -103,6 +102,7 @@ bool ProbeDisplay::startVirtualServer()
     if (number.empty())
         return false;
     useDisplay(":" + number);
-    m_description = "a virtual X server of its own (Xvfb :" + number + ", 1920 x 1080, 96 dpi, no window manager)";
+    m_description = "a virtual X server of its own (Xvfb :" + number +
+                    ", 1920 x 1080, 96 dpi, no window manager)";
     return true;
 }

@@ -41,8 +41,8 @@ void addStage(const std::string &figure, const StageSeries &program, const Stage
               double limit, Table &wall, Table &processor)
 {
     wall.addRatioTarget(figure, median(program.wallMs), median(floor.wallMs), "ms", limit);
-    processor.addRatioTarget(figure, median(program.processorMs), median(floor.processorMs),
-                             "ms", limit);
+    processor.addRatioTarget(figure, median(program.processorMs), median(floor.processorMs), "ms",
+                             limit);
 }
 
 } // namespace

@@ -36,8 +36,8 @@ protected:
     {
         if (event->type() == QEvent::Paint && MainForm && !othersExisted &&
             static_cast<QWidget *>(watched)->window() == MainForm) {
-            othersExisted = CuestionarioForm || EvaluacionForm || RCForm || CreditosForm ||
-                            AvisoForm;
+            othersExisted =
+                CuestionarioForm || EvaluacionForm || RCForm || CreditosForm || AvisoForm;
         }
         return false;
     }
