@@ -34,8 +34,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && MainForm && !othersExisted &&
-            static_cast<QWidget *>(watched)->window() == MainForm) {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && MainForm && !othersExisted && widget &&
+            widget->window() == MainForm) {
             othersExisted =
                 CuestionarioForm || EvaluacionForm || RCForm || CreditosForm || AvisoForm;
         }
