@@ -11,9 +11,13 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
@@ -93,6 +97,66 @@ double readableRingShare(QWidget *control)
     return double(onOutline) / (2 * (ring.width() + ring.height()) - 4);
 }
 
+// The contrast of a control's text as drawn in the window's picture: between the colour
+// most of its area has and the pixel that stands out from it most, a letter's stem. Only a
+// group box's title is measured, and a push button's face inside its outline.
+double textContrast(const QImage &picture, QWidget *window, QWidget *control)
+{
+    QRect area(control->mapTo(window, QPoint()), control->size());
+    if (auto *box = qobject_cast<QGroupBox *>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        area = box->style()
+                   ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box)
+                   .translated(area.topLeft());
+    } else if (qobject_cast<QPushButton *>(control)) {
+        area.adjust(4, 4, -4, -4);
+    }
+    const QImage part = picture.copy(area);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < part.height(); ++y) {
+        for (int x = 0; x < part.width(); ++x)
+            ++counts[part.pixel(x, y)];
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    double contrast = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        contrast = qMax(contrast, contrastRatio(QColor(background), QColor(it.key())));
+    return contrast;
+}
+
+// Every text the window shows whose contrast falls short: 4.0:1 for the red question
+// counter, as on the default palette, 4.5:1 for all else. Empty when there is none.
+QString shortContrasts(QWidget *window)
+{
+    const QImage picture = window->grab().toImage();
+    QStringList faults;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(control);
+        const auto *button = qobject_cast<QAbstractButton *>(control);
+        const auto *box = qobject_cast<QGroupBox *>(control);
+        const auto *text = qobject_cast<QTextEdit *>(control);
+        const bool showsText =
+            (label && !label->text().isEmpty()) || (button && !button->text().isEmpty()) ||
+            (box && !box->title().isEmpty()) || (text && !text->toPlainText().isEmpty());
+        if (!showsText || !control->isVisible())
+            continue;
+        // Red on white, the counter's design, is 3.998:1.
+        const double wanted =
+            control->objectName() == QLatin1String("QuestionsGroupBox") ? 3.99 : 4.5;
+        const double contrast = textContrast(picture, window, control);
+        if (contrast < wanted)
+            faults << QStringLiteral("%1 %2:1").arg(control->objectName()).arg(contrast, 0, 'f', 1);
+    }
+    return faults.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 class ReadabilityTest : public QObject
@@ -123,6 +187,45 @@ private slots:
         QCOMPARE(qRound(contrastRatio(Qt::black, Qt::white) * 10), 210);
         QCOMPARE(qRound(contrastRatio(Qt::white, Qt::red) * 10), 40);
         QCOMPARE(qRound(contrastRatio(Qt::gray, Qt::gray) * 10), 10);
+    }
+
+    void textKeepsItsContrast_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<QString>("window");
+        for (Scheme scheme : {Light, Dark, HighContrast}) {
+            const QByteArray name = schemeName(scheme);
+            for (const char *window :
+                 {"main", "credits", "questionnaire", "notice", "evaluation", "review"})
+                QTest::newRow(name + ", " + window) << int(scheme) << window;
+        }
+    }
+
+    // Every text of every window reads, whatever palette the desktop gives: the layouts'
+    // black and red text keeps a light background behind it. Question 5 is shown, with its
+    // raised exponent.
+    void textKeepsItsContrast()
+    {
+        QFETCH(int, scheme);
+        QFETCH(QString, window);
+        // The windows take the desktop's palette when they are created, as at start-up.
+        windows.reset();
+        QApplication::setPalette(paletteOf(Scheme(scheme), lightPalette));
+        windows.emplace();
+        Form *form = programWindow(window);
+        QString faults;
+        const auto measure = [&] {
+            if (window == QLatin1String("questionnaire") || window == QLatin1String("review")) {
+                for (int q = 1; q < 5; ++q)
+                    control<QPushButton>(form, "Button3")->click();
+            }
+            faults = shortContrasts(form);
+        };
+        if (form == MainForm)
+            measure();
+        else
+            showModallyAndRun(form, measure);
+        QCOMPARE(faults, QString());
     }
 
     void focusRingReads_data()

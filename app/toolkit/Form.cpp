@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Colours.h"
 #include "Inert.h"
 #include "Panel.h"
 #include "ScreenMetrics.h"
@@ -66,28 +67,6 @@ void applyDeclaredFonts(QWidget *root, const QFont &windowFont, int numerator, i
         (*widget)->setFont(*font);
     }
     root->setFont(windowFont);
-}
-
-// Background colours are declared as the system's colours: "clWindow" for text areas,
-// "clBtnFace" for window and button faces.
-void applySystemColours(QWidget *root)
-{
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
-        const QString colour = widget->property("color").toString();
-        if (colour.isEmpty())
-            continue;
-        const QPalette system = QApplication::palette();
-        const QColor background = colour == QLatin1String("clWindow")
-                                      ? system.color(QPalette::Base)
-                                      : system.color(QPalette::Window);
-        QPalette palette = widget->palette();
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) {
-            palette.setColor(role, background);
-            palette.setColor(QPalette::Disabled, role, background);
-        }
-        widget->setPalette(palette);
-        widget->setAutoFillBackground(true);
-    }
 }
 
 // Multiplies the position and size of every control of the layout. Qt's own inner widgets
@@ -349,7 +328,7 @@ void Form::loadLayout(Scaling scaling)
         textHeight = QFontMetrics(windowFont).height();
     }
     applyDeclaredFonts(m_client, windowFont, textHeight, DesignTextHeight);
-    applySystemColours(m_client);
+    applyDeclaredColours(m_client);
     QSize clientSize = m_client->size();
     if (textHeight != DesignTextHeight) {
         scaleControls(m_client, textHeight, DesignTextHeight);
