@@ -6,6 +6,8 @@ set -eu
 PACKAGES="
     g++ cmake ninja-build
     qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    libxcb1-dev pkgconf
+    qt6-wayland xvfb openbox weston xwayland
     fonts-dejavu-core fonts-liberation2
     clang-tidy cppcheck
     desktop-file-utils appstream dpkg-dev file

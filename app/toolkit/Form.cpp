@@ -34,6 +34,10 @@ constexpr int FirstPaintWaitMs = 1000;
 constexpr int DesignPixelsPerInch = 96;
 constexpr int DesignTextHeight = 13;
 
+// How long the window manager is given to minimise or restore the program's windows together
+// before the program does it.
+constexpr int GroupStateDelayMs = 200;
+
 int scaled(int value, int numerator, int denominator)
 {
     return static_cast<int>(std::lround(double(value) * numerator / denominator));
@@ -276,8 +280,7 @@ Form::Form(QWidget *parent)
         firstForm = this;
     installInertAccessibility();
     InputWatcher::start();
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(TopLevelFlags);
     setModal(false);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
@@ -427,6 +430,67 @@ void Form::placeOnce()
     move(firstPlacement());
 }
 
+// A window transient for the main window is kept above it, centred on it by compositors that
+// place windows themselves, and minimised with it. Only window managers and compositors make
+// use of it; Qt's headless platforms have none and would move the activation about instead.
+void Form::keepAboveMainForm()
+{
+    Form *main = mainForm();
+    const QString platform = QGuiApplication::platformName();
+    const bool managed =
+        platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+    if (!main || main == this || !managed)
+        return;
+    create();
+    windowHandle()->setTransientParent(main->windowHandle());
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    if (change->oldState().testFlag(Qt::WindowMinimized) != isMinimized())
+        followProgramState(isMinimized());
+}
+
+// The program's shown windows are minimised and restored together, so that the window that
+// takes input is never left hidden behind one that it blocks. Window managers that know the
+// windows belong together do it themselves: the program follows only once they are done,
+// and the latest change of any window is the one that counts.
+void Form::followProgramState(bool minimised)
+{
+    static QTimer *pending = nullptr;
+    static bool programMinimised = false;
+    if (!pending) {
+        pending = new QTimer(qApp);
+        pending->setSingleShot(true);
+        pending->setInterval(GroupStateDelayMs);
+        connect(pending, &QTimer::timeout, qApp,
+                [] { minimiseOrRestoreProgram(programMinimised); });
+    }
+    programMinimised = minimised;
+    pending->start();
+}
+
+void Form::minimiseOrRestoreProgram(bool minimised)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<Form *>(window) || !window->isVisible() ||
+            window->isMinimized() == minimised)
+            continue;
+        if (minimised)
+            window->showMinimized();
+        else
+            window->showNormal();
+    }
+    if (!minimised) {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->activateWindow();
+    }
+}
+
 void Form::showPlaced()
 {
     placeOnce();
@@ -450,10 +514,15 @@ int Form::showModal()
     m_modalResult = NoResult;
     emit showing();
     placeOnce();
+    keepAboveMainForm();
     setWindowModality(Qt::ApplicationModal);
     m_shownModally = true;
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     exec();
     m_shownModally = false;
+    // Not every window manager gives the focus back to the window that had it.
+    if (previous && previous->isVisible())
+        previous->activateWindow();
     return m_modalResult;
 }
 

@@ -27,6 +27,11 @@ public:
     enum ModalResult { NoResult = 0, OK = 1, Cancel = 2 };
     enum class Scaling { Fixed, Scaled };
 
+    // A dialog with a title bar and a close box only, which the user cannot resize.
+    static constexpr Qt::WindowFlags TopLevelFlags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+        Qt::MSWindowsFixedSizeDialogHint;
+
     explicit Form(QWidget *parent = nullptr);
     ~Form() override;
 
@@ -84,6 +89,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 public slots:
     void reject() override;
@@ -95,6 +101,9 @@ private:
     void setClientSize(const QSize &size);
     void updateContentSize();
     void placeOnce();
+    void keepAboveMainForm();
+    static void followProgramState(bool minimised);
+    static void minimiseOrRestoreProgram(bool minimised);
     void focusFirstControl();
 
     ClientScrollArea *m_scrollArea;

@@ -1,27 +1,22 @@
 #include "ScreenMetrics.h"
 
+#include "Form.h"
+#include "WindowFrame.h"
+
 #include <QApplication>
 #include <QScreen>
-#include <QWidget>
 #include <cmath>
 
 namespace {
 
 std::optional<ScreenMetrics> overridden;
 
-// Frame sizes are known only once a decorated window is on the screen, so they are
-// read off the first visible top-level window; before that the window has none.
-QMargins frameOfShownWindow()
+// The frame is learned once, before the first window is shown, and holds for every window:
+// they all have the same kind of frame.
+QMargins windowFrame()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible())
-            continue;
-        const QRect outer = window->frameGeometry();
-        const QRect inner = window->geometry();
-        return {inner.left() - outer.left(), inner.top() - outer.top(),
-                outer.right() - inner.right(), outer.bottom() - inner.bottom()};
-    }
-    return {};
+    static const QMargins frame = learnWindowFrame(Form::TopLevelFlags);
+    return frame;
 }
 
 } // namespace
@@ -36,7 +31,7 @@ ScreenMetrics ScreenMetrics::current()
         metrics.desktop = screen->virtualGeometry();
         metrics.pixelsPerInch = static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
     }
-    metrics.frame = frameOfShownWindow();
+    metrics.frame = windowFrame();
     return metrics;
 }
 
