@@ -1,0 +1,462 @@
+// The program on real displays: a virtual X server with a real window manager (openbox), and
+// a headless Wayland compositor (weston) with and without XWayland. Each screen runs the
+// program once through realscreen_driver, which walks every window by keyboard and reports
+// how the window system showed it; the rows then check each window of each screen.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace {
+
+enum class Desktop { Openbox, OpenboxTallTitle, Weston, WestonXWayland };
+
+struct Screen {
+    QSize size;
+    int dpi;
+    Desktop desktop;
+};
+
+const QList<Screen> Screens = {
+    {{800, 600}, 96, Desktop::Openbox},         {{1024, 768}, 96, Desktop::Openbox},
+    {{1366, 768}, 96, Desktop::Openbox},        {{1366, 768}, 96, Desktop::OpenboxTallTitle},
+    {{1920, 1080}, 96, Desktop::Openbox},       {{1366, 768}, 120, Desktop::Openbox},
+    {{1920, 1080}, 120, Desktop::Openbox},      {{1366, 768}, 96, Desktop::Weston},
+    {{1024, 768}, 96, Desktop::Weston},         {{1366, 768}, 96, Desktop::WestonXWayland},
+    {{1024, 768}, 96, Desktop::WestonXWayland},
+};
+
+// The steps of realscreen_driver at which a window is first shown.
+const QStringList FirstShowings = {QStringLiteral("start"),      QStringLiteral("credits"),
+                                   QStringLiteral("test"),       QStringLiteral("blanks"),
+                                   QStringLiteral("evaluation"), QStringLiteral("review")};
+
+// The panel weston's desktop shell keeps at the top of the screen.
+constexpr int WestonPanelHeight = 32;
+constexpr int StartTimeoutMs = 10000;
+constexpr int RunTimeoutMs = 40000;
+
+QString screenName(const Screen &screen)
+{
+    static const std::map<Desktop, const char *> names = {
+        {Desktop::Openbox, "openbox"},
+        {Desktop::OpenboxTallTitle, "openbox, 40-px title bar"},
+        {Desktop::Weston, "weston"},
+        {Desktop::WestonXWayland, "weston, XWayland"}};
+    return QStringLiteral("%1x%2 %3 dpi %4")
+        .arg(screen.size.width())
+        .arg(screen.size.height())
+        .arg(screen.dpi)
+        .arg(QLatin1String(names.at(screen.desktop)));
+}
+
+bool onOpenbox(const Screen &screen)
+{
+    return screen.desktop == Desktop::Openbox || screen.desktop == Desktop::OpenboxTallTitle;
+}
+
+// One report line of the driver: its fields by name.
+using Report = QHash<QString, QString>;
+
+Report parseReport(const QString &line)
+{
+    Report report;
+    const QStringList words = line.split(QLatin1Char(' '));
+    report.insert(QStringLiteral("step"), words.value(0));
+    for (const QString &word : words) {
+        const qsizetype equals = word.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            report.insert(word.left(equals), word.mid(equals + 1));
+    }
+    return report;
+}
+
+QList<int> numbers(const QString &text)
+{
+    QList<int> values;
+    for (const QString &part : text.split(QLatin1Char(',')))
+        values.append(part.toInt());
+    return values;
+}
+
+QRect rectField(const Report &report, const QString &name)
+{
+    const QList<int> v = numbers(report.value(name));
+    return v.size() == 4 ? QRect(v[0], v[1], v[2], v[3]) : QRect();
+}
+
+QMargins marginsField(const Report &report, const QString &name)
+{
+    const QList<int> v = numbers(report.value(name));
+    return v.size() == 4 ? QMargins(v[0], v[1], v[2], v[3]) : QMargins();
+}
+
+struct Run {
+    QString skipped;
+    QString output;
+    int exitCode = -1;
+    QHash<QString, Report> steps;
+};
+
+// A server process that is stopped when the run is over.
+class Server
+{
+public:
+    explicit Server(const QProcessEnvironment &environment)
+    {
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+    }
+    ~Server()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(2000))
+            m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+    Server(const Server &) = delete;
+    Server &operator=(const Server &) = delete;
+
+    QProcess &process() { return m_process; }
+
+    // Reads the server's output until the pattern's first group appears.
+    QString waitForOutput(const QRegularExpression &pattern)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < StartTimeoutMs) {
+            const QRegularExpressionMatch match = pattern.match(QString::fromLocal8Bit(m_output));
+            if (match.hasMatch())
+                return match.captured(1);
+            if (m_process.state() == QProcess::NotRunning)
+                return {};
+            m_process.waitForReadyRead(100);
+            m_output += m_process.readAll();
+        }
+        return {};
+    }
+
+private:
+    QProcess m_process;
+    QByteArray m_output;
+};
+
+// Waits until a window manager runs on the X display; false when none came in time.
+bool waitForWindowManager(const QString &display)
+{
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(qPrintable(display), nullptr), &xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()))
+        return false;
+    // Set once the window manager is ready to answer requests.
+    const char name[] = "_NET_SUPPORTED";
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection.get(),
+                              xcb_intern_atom(connection.get(), 0, sizeof name - 1, name), nullptr),
+        &std::free);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection.get())).data->root;
+    QElapsedTimer waited;
+    waited.start();
+    while (atom && waited.elapsed() < StartTimeoutMs) {
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(
+                connection.get(),
+                xcb_get_property(connection.get(), 0, root, atom->atom, XCB_ATOM_ATOM, 0, 1),
+                nullptr),
+            &std::free);
+        if (reply && xcb_get_property_value_length(reply.get()) == 4)
+            return true;
+        QTest::qSleep(10);
+    }
+    return false;
+}
+
+// An openbox theme whose title bar is 40 pixels high, border included.
+void writeTallTitleTheme(const QString &dataHome)
+{
+    QDir().mkpath(dataHome + QStringLiteral("/themes/Tall/openbox-3"));
+    QFile theme(dataHome + QStringLiteral("/themes/Tall/openbox-3/themerc"));
+    QVERIFY(theme.open(QIODevice::WriteOnly));
+    theme.write("border.width: 1\npadding.height: 13\n"
+                "window.client.padding.width: 0\nwindow.client.padding.height: 0\n");
+    QFile config(dataHome + QStringLiteral("/rc.xml"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+                 "<theme><name>Tall</name></theme></openbox_config>\n");
+}
+
+QString missingProgram(const QStringList &programs)
+{
+    for (const QString &program : programs) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            return program;
+    }
+    return {};
+}
+
+// The environment of every server and of the program: nothing of the caller's display, no
+// platform chosen for the program, configuration in a private folder.
+QProcessEnvironment cleanEnvironment(const QString &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
+                             "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    return environment;
+}
+
+Run runProgram(const QString &driver, const QProcessEnvironment &environment,
+               const QStringList &options = {})
+{
+    Run run;
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(driver, options);
+    if (!program.waitForFinished(RunTimeoutMs))
+        program.kill();
+    program.waitForFinished(1000);
+    run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    run.output =
+        QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError());
+    for (const QString &line : run.output.split(QLatin1Char('\n'))) {
+        const Report report = parseReport(line);
+        if (!run.steps.contains(report.value(QStringLiteral("step"))))
+            run.steps.insert(report.value(QStringLiteral("step")), report);
+    }
+    return run;
+}
+
+Run runOnX11(const Screen &screen, const QString &driver, const QString &home)
+{
+    const QStringList needed = {QStringLiteral("Xvfb"), QStringLiteral("openbox")};
+    if (const QString missing = missingProgram(needed); !missing.isEmpty())
+        return {missing + QStringLiteral(" is not installed"), {}, -1, {}};
+    QProcessEnvironment environment = cleanEnvironment(home);
+    Server xvfb(environment);
+    xvfb.process().start(
+        QStringLiteral("Xvfb"),
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+         QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+         QStringLiteral("%1x%2x24").arg(screen.size.width()).arg(screen.size.height()),
+         QStringLiteral("-dpi"), QString::number(screen.dpi)});
+    const QString number = xvfb.waitForOutput(
+        QRegularExpression(QStringLiteral("^(\\d+)$"), QRegularExpression::MultilineOption));
+    if (number.isEmpty())
+        return {{}, QStringLiteral("Xvfb did not start"), -1, {}};
+    const QString display = QLatin1Char(':') + number;
+    environment.insert(QStringLiteral("DISPLAY"), display);
+
+    QStringList options;
+    if (screen.desktop == Desktop::OpenboxTallTitle) {
+        writeTallTitleTheme(home + QStringLiteral("/data"));
+        options = {QStringLiteral("--config-file"), home + QStringLiteral("/data/rc.xml")};
+    }
+    Server openbox(environment);
+    openbox.process().start(QStringLiteral("openbox"), options);
+    if (!waitForWindowManager(display))
+        return {{}, QStringLiteral("openbox did not start"), -1, {}};
+    return runProgram(driver, environment);
+}
+
+Run runOnWeston(const Screen &screen, const QString &driver, const QString &home)
+{
+    QStringList needed = {QStringLiteral("weston")};
+    if (screen.desktop == Desktop::WestonXWayland)
+        needed.append(QStringLiteral("Xwayland"));
+    if (const QString missing = missingProgram(needed); !missing.isEmpty())
+        return {missing + QStringLiteral(" is not installed"), {}, -1, {}};
+    QProcessEnvironment environment = cleanEnvironment(home);
+    QStringList options = {QStringLiteral("--backend=headless-backend.so"),
+                           QStringLiteral("--width=%1").arg(screen.size.width()),
+                           QStringLiteral("--height=%1").arg(screen.size.height()),
+                           QStringLiteral("--socket=telvanor-test")};
+    if (screen.desktop == Desktop::WestonXWayland)
+        options.append(QStringLiteral("--xwayland"));
+    Server weston(environment);
+    weston.process().start(QStringLiteral("weston"), options);
+    const QString shell = weston.waitForOutput(
+        QRegularExpression(QStringLiteral("launching '[^']*(desktop-shell)'")));
+    if (shell.isEmpty())
+        return {{}, QStringLiteral("weston did not start"), -1, {}};
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("telvanor-test"));
+    if (screen.desktop == Desktop::WestonXWayland) {
+        const QString number = weston.waitForOutput(
+            QRegularExpression(QStringLiteral("xserver listening on display :(\\d+)")));
+        const QString display = QLatin1Char(':') + number;
+        if (number.isEmpty() || !waitForWindowManager(display))
+            return {{}, QStringLiteral("XWayland did not start"), -1, {}};
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    }
+    // Headless, weston has no keyboard whose focus it could give.
+    return runProgram(driver, environment, {QStringLiteral("--no-focus")});
+}
+
+// Each screen runs once, for all of its rows.
+const Run &runOn(int index)
+{
+    static QHash<int, Run> runs;
+    if (!runs.contains(index)) {
+        const Screen &screen = Screens.at(index);
+        const QString driver =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/realscreen_driver");
+        QTemporaryDir home;
+        runs.insert(index, onOpenbox(screen) ? runOnX11(screen, driver, home.path())
+                                             : runOnWeston(screen, driver, home.path()));
+    }
+    return runs[index];
+}
+
+#define REQUIRE_RUN(run)                                                                           \
+    do {                                                                                           \
+        if (!(run).skipped.isEmpty())                                                              \
+            QSKIP(qPrintable((run).skipped));                                                      \
+        if ((run).steps.size() < 2)                                                                \
+            QFAIL(qPrintable(QStringLiteral("no window reported:\n") + (run).output));             \
+    } while (false)
+
+// Centred on an area, by the placement rule: a negative edge becomes 0.
+QPoint centredOn(const QRect &area, const QSize &outer)
+{
+    return {qMax(0, area.left() + (area.width() - outer.width()) / 2),
+            qMax(0, area.top() + (area.height() - outer.height()) / 2)};
+}
+
+} // namespace
+
+class RealScreensTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowOpensWholeInView_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("step");
+        for (int index = 0; index < Screens.size(); ++index) {
+            for (const QString &step : FirstShowings)
+                QTest::addRow("%s, %s", qPrintable(screenName(Screens.at(index))), qPrintable(step))
+                    << index << step;
+        }
+    }
+
+    // Whole inside the screen's available area, the top left of its content in view, the
+    // window system's frame counted by fitting and placement.
+    void windowOpensWholeInView()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, step);
+        const Run &run = runOn(screen);
+        REQUIRE_RUN(run);
+        const Desktop desktop = Screens.at(screen).desktop;
+        const Report window = run.steps.value(step);
+        QVERIFY2(!window.isEmpty(), qPrintable(run.output));
+
+        const QRect available = rectField(window, QStringLiteral("available"));
+        const QRect outer = rectField(window, QStringLiteral("outer"));
+        const QRect client = rectField(window, QStringLiteral("client"));
+        const QMargins frame = marginsField(window, QStringLiteral("frame"));
+        switch (desktop) {
+        case Desktop::Weston:
+            // The compositor places the window and does not say where: it must fit beside
+            // the panel, with the title bar Qt draws counted.
+            QCOMPARE(window.value(QStringLiteral("platform")), QStringLiteral("wayland"));
+            QCOMPARE(marginsField(window, QStringLiteral("assumed")), frame);
+            QVERIFY(frame.top() > 0);
+            QVERIFY2(outer.width() <= available.width() &&
+                         outer.height() <= available.height() - WestonPanelHeight,
+                     qPrintable(window.value(QStringLiteral("outer"))));
+            return;
+        case Desktop::WestonXWayland: {
+            // X11 is preferred to Wayland. Weston's frames include a shadow and it places the
+            // windows itself: the whole client area must be in view below the panel.
+            QCOMPARE(window.value(QStringLiteral("platform")), QStringLiteral("xcb"));
+            const QRect belowPanel = available.adjusted(0, WestonPanelHeight, 0, 0);
+            QVERIFY2(belowPanel.contains(client),
+                     qPrintable(window.value(QStringLiteral("client"))));
+            return;
+        }
+        default:
+            break;
+        }
+        QCOMPARE(window.value(QStringLiteral("platform")), QStringLiteral("xcb"));
+        QCOMPARE(window.value(QStringLiteral("active")), QStringLiteral("1"));
+        QCOMPARE(marginsField(window, QStringLiteral("assumed")), frame);
+        QVERIFY2(available.contains(outer), qPrintable(window.value(QStringLiteral("outer"))));
+
+        const QRect main =
+            rectField(run.steps.value(QStringLiteral("start")), QStringLiteral("outer"));
+        if (step == QLatin1String("start")) {
+            // Not scaled: 858 x 743 in pixels, shrunk to the screen less 50 where it does not
+            // fit with its frame.
+            const QSize screenSize = available.size();
+            const QSize declared = QSize(858, 743).grownBy(frame);
+            const QSize expected(declared.width() > screenSize.width() ? screenSize.width() - 50
+                                                                       : declared.width(),
+                                 declared.height() > screenSize.height() ? screenSize.height() - 50
+                                                                         : declared.height());
+            QCOMPARE(outer.size(), expected);
+            QCOMPARE(outer.topLeft(), centredOn(available, outer.size()));
+        } else {
+            QCOMPARE(outer.topLeft(), centredOn(main, outer.size()));
+        }
+    }
+
+    void chainEndsByKeyboard_data()
+    {
+        QTest::addColumn<int>("screen");
+        for (int index = 0; index < Screens.size(); ++index)
+            QTest::addRow("%s", qPrintable(screenName(Screens.at(index)))) << index;
+    }
+
+    // Every window of the chain reached with Tab and Enter, back to the main window, whose
+    // "Salir" ends the program.
+    void chainEndsByKeyboard()
+    {
+        QFETCH(int, screen);
+        const Run &run = runOn(screen);
+        REQUIRE_RUN(run);
+        QVERIFY2(run.steps.contains(QStringLiteral("ended")), qPrintable(run.output.right(300)));
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.steps.value(QStringLiteral("end")).value(QStringLiteral("focus")),
+                 QStringLiteral("TestButton"));
+    }
+
+    void minimisingAModalWindowMinimisesTheProgram_data()
+    {
+        QTest::addColumn<int>("screen");
+        for (int index = 0; index < Screens.size(); ++index) {
+            if (onOpenbox(Screens.at(index)))
+                QTest::addRow("%s", qPrintable(screenName(Screens.at(index)))) << index;
+        }
+    }
+
+    // The blocked main window is never left on the screen without the window that takes
+    // the input: minimising the questionnaire minimises both, and restoring brings back both.
+    void minimisingAModalWindowMinimisesTheProgram()
+    {
+        QFETCH(int, screen);
+        const Run &run = runOn(screen);
+        REQUIRE_RUN(run);
+        const Report minimised = run.steps.value(QStringLiteral("minimised"));
+        const Report restored = run.steps.value(QStringLiteral("restored"));
+        QCOMPARE(minimised.value(QStringLiteral("main")), QStringLiteral("1"));
+        QCOMPARE(minimised.value(QStringLiteral("questionnaire")), QStringLiteral("1"));
+        QCOMPARE(restored.value(QStringLiteral("main")), QStringLiteral("0"));
+        QCOMPARE(restored.value(QStringLiteral("questionnaire")), QStringLiteral("0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(RealScreensTest)
+#include "tst_realscreens.moc"
