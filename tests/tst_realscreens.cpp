@@ -362,6 +362,7 @@ private slots:
         const Desktop desktop = Screens.at(screen).desktop;
         const Report window = run.steps.value(step);
         QVERIFY2(!window.isEmpty(), qPrintable(run.output));
+        QCOMPARE(window.value(QStringLiteral("scroll")), QStringLiteral("0,0"));
 
         const QRect available = rectField(window, QStringLiteral("available"));
         const QRect outer = rectField(window, QStringLiteral("outer"));

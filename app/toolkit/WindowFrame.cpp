@@ -122,7 +122,8 @@ QMargins waylandFrame(Qt::WindowFlags flags)
 
 QMargins learnWindowFrame(Qt::WindowFlags flags)
 {
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection())
         return x11Frame(x11->connection(), flags);
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return waylandFrame(flags);
