@@ -263,9 +263,16 @@ Run runOnX11(const Screen &screen, const QString &driver, const QString &home)
         writeTallTitleTheme(home + QStringLiteral("/data"));
         options = {QStringLiteral("--config-file"), home + QStringLiteral("/data/rc.xml")};
     }
+    // openbox runs the start-up command once it is ready to answer requests.
+    const QString ready = home + QStringLiteral("/openbox-ready");
+    options << QStringLiteral("--startup") << QStringLiteral("touch ") + ready;
     Server openbox(environment);
     openbox.process().start(QStringLiteral("openbox"), options);
-    if (!waitForWindowManager(display))
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(ready) && waited.elapsed() < StartTimeoutMs)
+        QTest::qSleep(10);
+    if (!QFile::exists(ready) || !waitForWindowManager(display))
         return {{}, QStringLiteral("openbox did not start"), -1, {}};
     return runProgram(driver, environment);
 }
