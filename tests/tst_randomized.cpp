@@ -509,7 +509,13 @@ private:
             pressCloseBox(form);
             return;
         }
-        const auto buttons = form->client()->findChildren<QPushButton *>();
+        QList<QPushButton *> buttons;
+        for (QPushButton *button : form->client()->findChildren<QPushButton *>()) {
+            if (form->rect().contains(button->mapTo(form, button->rect().center())))
+                buttons << button;
+        }
+        if (buttons.isEmpty())
+            return;
         QPushButton *button = buttons[m_random.bounded(int(buttons.size()))];
         log(QStringLiteral("click on the blocked %1's %2")
                 .arg(form->windowTitle(), button->objectName()));
@@ -1254,8 +1260,9 @@ private slots:
                        replay));
         QCOMPARE(exitCode, 0);
         QVERIFY(!MainForm->isVisible());
+        // A full run reaches every window; a shorter one (the sanitizer pass) may not.
         for (Window window : ModalWindows)
-            QVERIFY2(user.actionsIn(window) > 0, nameOf(window));
+            QVERIFY2(actions < CiActionsPerRow || user.actionsIn(window) > 0, nameOf(window));
         qInfo("seed %u: %d actions in %lld ms, %d tests started", seed, user.actions(), elapsed,
               user.testsStarted());
         qInfo("actions in main %d, questionnaire %d, notice %d, evaluation %d, review %d, "
