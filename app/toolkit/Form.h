@@ -10,6 +10,8 @@
 //   Ctrl+Home to its top left and Ctrl+End to its bottom right;
 // - it is placed at its first showing only; later showings keep its place;
 // - panels declared disabled keep their normal look but make their controls inert.
+// The properties a layout declares for Form to interpret (fontHeight, color, modalResult,
+// the panels' borders and bevels) are listed with their meaning in docs/layouts.md.
 #pragma once
 
 #include <QDialog>
