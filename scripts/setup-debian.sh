@@ -10,7 +10,7 @@ PACKAGES="
     qt6-wayland xvfb openbox weston xwayland
     fonts-dejavu-core fonts-liberation2
     clang-tidy cppcheck
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     xvfb
 "
 
