@@ -1,13 +1,14 @@
 #!/bin/sh
-# Static analysis of our own code: clang-tidy (checks in .clang-tidy) and cppcheck.
-# Needs the compile commands of a configured build; exits non-zero on any finding.
+# Static analysis of our own code (the program, its tests, tools and benchmark): clang-tidy
+# (checks in .clang-tidy) and cppcheck, both on the same list of sources. Builds what they
+# read first (the layouts' ui_ headers and moc output). Exits non-zero on any finding.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 [ -f build/ci/compile_commands.json ] || cmake --preset ci >/dev/null
-cmake --build --preset ci --target telvanor render-windows >/dev/null
+cmake --build --preset ci --target all render-windows telvanor-bench >/dev/null
 
-sources=$(git ls-files 'app/*.cpp' 'windows/*.cpp' 'test/*.cpp' 'tools/*.cpp' 'bench/*.cpp')
+sources=$(git ls-files '*.cpp')
 echo "clang-tidy: $(echo "$sources" | wc -w) files"
 log=$(mktemp)
 # shellcheck disable=SC2086
@@ -18,7 +19,8 @@ fi
 rm -f "$log"
 
 echo "cppcheck"
+# shellcheck disable=SC2086
 cppcheck --enable=warning,performance,portability --library=qt --std=c++17 \
     --error-exitcode=1 --quiet --inline-suppr --suppress=missingIncludeSystem \
-    -I app -I app/toolkit -I windows -I test app windows test tools
+    -I app -I app/toolkit -I windows -I test -I tests -I bench $sources
 echo "static analysis: no findings"
