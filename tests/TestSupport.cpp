@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
+#include <utility>
 
 namespace {
 
@@ -71,7 +72,7 @@ void whenShownModally(Form *form, std::function<void()> action)
     auto *timer = new QTimer;
     pendingActions << timer;
     timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, form, action] {
+    QObject::connect(timer, &QTimer::timeout, [timer, form, action = std::move(action)] {
         if (!form->isVisible() || !form->isShownModally())
             return;
         pendingActions.removeAll(timer);

@@ -135,7 +135,7 @@ QString readableText(QWidget *box)
     QAccessibleTextInterface *text = iface->textInterface();
     if (!text)
         return QStringLiteral("<no text interface>");
-    const QString whole = text->text(0, text->characterCount());
+    QString whole = text->text(0, text->characterCount());
     if (iface->text(QAccessible::Value) != whole)
         return QStringLiteral("<value differs from text>");
     return whole;

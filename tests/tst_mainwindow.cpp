@@ -159,7 +159,7 @@ private slots:
         QVERIFY(lines[2].isEmpty() && lines[14].isEmpty());
         QString previousSurname;
         for (int line = 4; line <= 14; ++line) {
-            const QString author = lines[line - 1];
+            const QString &author = lines[line - 1];
             QVERIFY2(author.endsWith(QLatin1Char('\t')) && author.count(QLatin1Char('\t')) == 1,
                      qPrintable(author));
             const QStringList names = author.trimmed().split(QLatin1Char(' '));
