@@ -563,6 +563,7 @@ private:
     void choose(const std::vector<Choice> &choices)
     {
         std::vector<int> weights;
+        weights.reserve(choices.size());
         for (const Choice &choice : choices)
             weights.push_back(choice.weight);
         choices[std::size_t(pick(weights))].action();
