@@ -1330,7 +1330,6 @@ int main(int argc, char *argv[])
     if (!readOptions(&arguments))
         return 2;
     RandomizedInteractionTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, arguments);
 }
 
