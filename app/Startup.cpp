@@ -20,19 +20,14 @@ namespace {
 // The program's icon in every size the package installs, so that title bars, task switchers
 // and screens of any density pick a picture of their size instead of blowing up a small one.
 // The scalable picture is left out: drawing it needs a plugin the program does not depend on.
-QIcon programIcon()
+// Decoding it, and finding the image plugins to decode it with, would delay the main window's
+// first frame, so the windows take the icon once that frame is on the screen.
+void SetUpIcon()
 {
     QIcon icon;
     for (int size : {32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/telvanor-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-// Decoding the icon, and finding the image plugins to decode it with, would delay the main
-// window's first frame; the windows take the icon once that frame is on the screen.
-void SetUpIcon()
-{
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace
