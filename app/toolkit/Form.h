@@ -10,7 +10,7 @@
 //   Ctrl+Home to its top left and Ctrl+End to its bottom right;
 // - it is placed at its first showing only; later showings keep its place;
 // - panels declared disabled keep their normal look but make their controls inert.
-// The properties a layout declares for Form to interpret (fontHeight, color, modalResult,
+// The properties a layout declares for the toolkit to interpret (fontHeight, color, modalResult,
 // the panels' borders and bevels) are listed with their meaning in docs/layouts.md.
 #pragma once
 
@@ -97,19 +97,15 @@ public slots:
     void reject() override;
 
 private:
-    void addScrollKeys();
     void pressButton(QAbstractButton *button);
     void closeWithModalResult();
     void setClientSize(const QSize &size);
     void updateContentSize();
     void placeOnce();
-    void keepAboveMainForm();
-    static void followProgramState(bool minimised);
-    static void minimiseOrRestoreProgram(bool minimised);
     void focusFirstControl();
 
-    ClientScrollArea *m_scrollArea;
     QWidget *m_client;
+    ClientScrollArea *m_scrollArea;
     QHash<QAbstractButton *, std::function<void()>> m_clickHandlers;
     int m_modalResult = NoResult;
     bool m_shownModally = false;
