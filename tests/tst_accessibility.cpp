@@ -283,31 +283,61 @@ private slots:
         windows.reset();
     }
 
-    // The main window and the credits: the buttons by their captions, the introduction and
-    // the credits by their roles, with their whole text readable.
-    void mainWindowAndCredits()
+    void textWindows_data()
     {
-        QVERIFY(MainForm->isVisible());
-        QCOMPARE(namingFaults(MainForm), QString());
-        QCOMPARE(spokenName(MainForm), QStringLiteral("Telvanor"));
-        QCOMPARE(spokenName(control<MemoBox>(MainForm, "Memo1")), QStringLiteral("Introducción"));
-        const QString introduction = readableText(control<MemoBox>(MainForm, "Memo1"));
-        QVERIFY2(introduction.contains(QStringLiteral("Consta de 24 frases")),
-                 qPrintable(introduction));
-        QCOMPARE(introduction, control<MemoBox>(MainForm, "Memo1")->toPlainText());
-        verifyReadableButInert(control<MemoBox>(MainForm, "Memo1"));
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("lineText");
+        QTest::newRow("main") << "main"
+                              << "Telvanor"
+                              << "Introducción" << 23 << 14
+                              << "Consta de 24 frases, cada una de las cuales tiene cuatro "
+                                 "posibles ";
+        QTest::newRow("credits") << "credits"
+                                 << "Créditos"
+                                 << "Autores de la prueba y del programa" << 17 << 17
+                                 << "Sofía Vega Blanco.";
+        // Question 1 answered, the others blank.
+        QTest::newRow("notice") << "notice"
+                                << "Aviso"
+                                << "Preguntas sin responder" << 5 << 3
+                                << "2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, "
+                                   "19, 20, 21, 22, 23, 24";
+    }
 
-        QString faults, creditsName, credits;
-        checkShown(CreditosForm, [&] {
-            faults = namingFaults(CreditosForm);
-            creditsName = spokenName(control<MemoBox>(CreditosForm, "Memo1"));
-            credits = readableText(control<MemoBox>(CreditosForm, "Memo1"));
-            verifyReadableButInert(control<MemoBox>(CreditosForm, "Memo1"));
-        });
+    // The windows that show a text box: the window by its caption, the buttons by theirs,
+    // and the box by its role with its whole text readable, although it is inert.
+    void textWindows()
+    {
+        QFETCH(QString, windowName);
+        Form *window = programWindow(windowName);
+        QFETCH(QString, title);
+        QFETCH(QString, boxName);
+        QFETCH(int, line);
+        UserAnswers[0] = 1;
+        auto *box = control<MemoBox>(window, "Memo1");
+        QString faults, spokenTitle, name, text;
+        const auto check = [&] {
+            QVERIFY(window->isVisible());
+            faults = namingFaults(window);
+            spokenTitle = spokenName(window);
+            name = spokenName(box);
+            text = readableText(box);
+            verifyReadableButInert(box);
+        };
+        if (window == MainForm)
+            check();
+        else
+            checkShown(window, check);
         QCOMPARE(faults, QString());
-        QCOMPARE(creditsName, QStringLiteral("Autores de la prueba y del programa"));
-        QCOMPARE(credits, control<MemoBox>(CreditosForm, "Memo1")->toPlainText());
-        QCOMPARE(credits.count(QLatin1Char('\n')), 16);
+        QCOMPARE(spokenTitle, title);
+        QCOMPARE(name, boxName);
+        QCOMPARE(text, box->toPlainText());
+        QTEST(int(text.count(QLatin1Char('\n'))) + 1, "lines");
+        QTEST(text.split(QLatin1Char('\n')).value(line - 1), "lineText");
     }
 
     void questionnaire_data()
@@ -351,25 +381,6 @@ private slots:
                      stem);
             verifyReadableButInert(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"));
         });
-        ResetAnswers();
-    }
-
-    // The notice speaks its text box by its role, with the list of blank questions readable.
-    void notice()
-    {
-        ResetAnswers();
-        UserAnswers[0] = 1;
-        QString faults, name, text;
-        checkShown(AvisoForm, [&] {
-            faults = namingFaults(AvisoForm);
-            name = spokenName(control<MemoBox>(AvisoForm, "Memo1"));
-            text = readableText(control<MemoBox>(AvisoForm, "Memo1"));
-            verifyReadableButInert(control<MemoBox>(AvisoForm, "Memo1"));
-        });
-        QCOMPARE(faults, QString());
-        QCOMPARE(name, QStringLiteral("Preguntas sin responder"));
-        QCOMPARE(text.split(QLatin1Char('\n')).value(2), QString::fromStdString(BlankItemsText()));
-        QVERIFY(text.startsWith(QStringLiteral("Usted ha dejado sin responder las preguntas:")));
         ResetAnswers();
     }
 

@@ -1,6 +1,6 @@
 // The test as the user runs it from the main window: "Realizar Prueba" leads through the
 // questionnaire, the notice, the evaluation and the review, each window opening only when
-// the one before closed with OK; and "Créditos" shows the credits and comes back.
+// the one before closed with OK.
 
 #include "AvisoUnit.h"
 #include "Creditos.h"
@@ -142,7 +142,7 @@ class ChainTest : public QObject
 
     std::optional<ProgramWindows> windows;
 
-    // After a run or the credits: every other window hidden, no modal showing left, and
+    // After a run: every other window hidden, no modal showing left, and
     // the main window shown with the focus on "Realizar Prueba".
     void verifyBackAtMainWindow()
     {
@@ -390,43 +390,6 @@ private slots:
             verifyBackAtMainWindow();
         }
         QCOMPARE(reviewOpenedOn, QStringList(2, QStringLiteral("Pregunta 1 de 24")));
-    }
-
-    // "Créditos" shows the credits; "Salir" (clicked, or Enter on it while it has the
-    // focus) and the close box all bring the main window back.
-    void creditsComeBackEveryWay()
-    {
-        QWidget *focused = nullptr;
-        bool closedByEnter = false;
-        whenShownModally(CreditosForm, [&] {
-            focused = CreditosForm->focusWidget();
-            pressKey(CreditosForm, Qt::Key_Return);
-            closedByEnter = !CreditosForm->isVisible();
-            if (CreditosForm->isVisible())
-                pressCloseBox(CreditosForm);
-        });
-        control<QPushButton>(MainForm, "Button1")->click();
-        QCOMPARE(focused, static_cast<QWidget *>(control<QPushButton>(CreditosForm, "Button5")));
-        QVERIFY(closedByEnter);
-        verifyBackAtMainWindow();
-
-        bool shownAgain = false;
-        whenShownModally(CreditosForm, [&] {
-            shownAgain = true;
-            control<QPushButton>(CreditosForm, "Button5")->click();
-        });
-        control<QPushButton>(MainForm, "Button1")->click();
-        QVERIFY(shownAgain);
-        verifyBackAtMainWindow();
-
-        shownAgain = false;
-        whenShownModally(CreditosForm, [&] {
-            shownAgain = true;
-            pressCloseBox(CreditosForm);
-        });
-        control<QPushButton>(MainForm, "Button1")->click();
-        QVERIFY(shownAgain);
-        verifyBackAtMainWindow();
     }
 };
 

@@ -216,18 +216,16 @@ private slots:
         }
     }
 
-    // The values the percentage must take, written out, so that the rule above is
-    // itself checked against known figures.
+    // The values the percentage must take, written out: with the test above, they also pin
+    // the rule it computes its figures by.
     void knownPercentages()
     {
         QLocale::setDefault(QLocale::c());
         const QList<QPair<int, QString>> known = {{0, "0.0%"},   {1, "4.2%"},   {3, "12.5%"},
                                                   {4, "16.7%"},  {18, "75.0%"}, {22, "91.7%"},
                                                   {23, "95.8%"}, {24, "100.0%"}};
-        for (const auto &[n, text] : known) {
-            QCOMPARE(expectedPercent(n, u'.'), text);
+        for (const auto &[n, text] : known)
             QCOMPARE(show(firstRight(n)).percent.text, text);
-        }
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         QCOMPARE(show(firstRight(18)).percent.text, QStringLiteral("75,0%"));
         QCOMPARE(show(firstRight(24)).percent.text, QStringLiteral("100,0%"));
@@ -258,11 +256,11 @@ private slots:
             QCOMPARE(f.blank.text, itemList(sheet.items(Blank)));
         }
 
-        // The longest list: all 24 numbers, 85 characters.
-        QCOMPARE(show(uniform(Blank)).blank.text,
-                 QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, "
-                                "19, 20, 21, 22, 23, 24"));
-        QCOMPARE(show(uniform(Wrong)).wrong.text.size(), 85);
+        // The longest list: all 24 numbers.
+        const QString all = QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, "
+                                           "17, 18, 19, 20, 21, 22, 23, 24");
+        QCOMPARE(show(uniform(Blank)).blank.text, all);
+        QCOMPARE(show(uniform(Wrong)).wrong.text, all);
     }
 
     // Each value label sizes itself to its text on one line, its left edge and top fixed;

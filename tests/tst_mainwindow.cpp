@@ -44,6 +44,29 @@ protected:
     }
 };
 
+// How the user presses a push button, or closes its window instead.
+enum class Press { Click, Enter, Space, CloseBox };
+
+// A key goes to the control that has the focus; one pressed on the main window's
+// button first puts the focus there, as Tab would.
+void press(QPushButton *button, Press how)
+{
+    switch (how) {
+    case Press::Click:
+        button->click();
+        break;
+    case Press::CloseBox:
+        pressCloseBox(button->window());
+        break;
+    case Press::Enter:
+    case Press::Space:
+        if (button->window() == MainForm)
+            button->setFocus();
+        pressKey(button->window(), how == Press::Enter ? Qt::Key_Return : Qt::Key_Space);
+        break;
+    }
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -171,23 +194,49 @@ private slots:
         QVERIFY(lines[16].endsWith(QLatin1Char('.')));
     }
 
-    void creditsOpenAndCloseEitherWay()
+    void creditsComeBackEveryWay_data()
     {
-        ProgramWindows windows;
-        const QString text = control<MemoBox>(CreditosForm, "Memo1")->toPlainText();
-        // Enter at once presses "Salir", which has the focus.
-        whenShownModally(CreditosForm, [] {
-            QCOMPARE(CreditosForm->focusWidget(), control<QPushButton>(CreditosForm, "Button5"));
-            pressKey(CreditosForm, Qt::Key_Return);
-        });
-        control<QPushButton>(MainForm, "Button1")->click();
-        QVERIFY(!CreditosForm->isVisible());
+        QTest::addColumn<Press>("opening");
+        QTest::addColumn<Press>("closing");
+        QTest::addColumn<int>("result");
+        QTest::newRow("clicked, Salir clicked") << Press::Click << Press::Click << int(Form::OK);
+        QTest::newRow("clicked, Enter on Salir") << Press::Click << Press::Enter << int(Form::OK);
+        QTest::newRow("clicked, close box") << Press::Click << Press::CloseBox << int(Form::Cancel);
+        QTest::newRow("Space on Créditos, Space on Salir")
+            << Press::Space << Press::Space << int(Form::OK);
+        QTest::newRow("Enter on Créditos, close box")
+            << Press::Enter << Press::CloseBox << int(Form::Cancel);
+    }
 
-        whenShownModally(CreditosForm, [] { pressCloseBox(CreditosForm); });
-        control<QPushButton>(MainForm, "Button1")->click();
-        QVERIFY(!CreditosForm->isVisible());
-        QVERIFY(MainForm->isVisible());
-        QCOMPARE(control<MemoBox>(CreditosForm, "Memo1")->toPlainText(), text);
+    // "Créditos", clicked or pressed by key, shows the credits with the focus on "Salir";
+    // each way of closing them gives its result and brings the main window back with its
+    // focus where it was, and the credits open again unchanged.
+    void creditsComeBackEveryWay()
+    {
+        QFETCH(Press, opening);
+        QFETCH(Press, closing);
+        QList<int> results;
+        ProgramWindows windows;
+        connect(CreditosForm, &Form::closing, this,
+                [&results] { results << CreditosForm->modalResult(); });
+        auto *credits = control<QPushButton>(MainForm, "Button1");
+        QWidget *focused = opening == Press::Click ? MainForm->focusWidget() : credits;
+        const QString text = control<MemoBox>(CreditosForm, "Memo1")->toPlainText();
+        for (int showing = 1; showing <= 2; ++showing) {
+            whenShownModally(CreditosForm, [&] {
+                QCOMPARE(CreditosForm->focusWidget(),
+                         control<QPushButton>(CreditosForm, "Button5"));
+                QCOMPARE(control<MemoBox>(CreditosForm, "Memo1")->toPlainText(), text);
+                press(control<QPushButton>(CreditosForm, "Button5"), closing);
+            });
+            press(credits, opening);
+            QVERIFY(!CreditosForm->isVisible());
+            QVERIFY(!QApplication::activeModalWidget());
+            QVERIFY(MainForm->isVisible());
+            QCOMPARE(MainForm->focusWidget(), focused);
+        }
+        QFETCH(int, result);
+        QCOMPARE(results, QList<int>(2, result));
     }
 
     void salirEndsTheProgram()
