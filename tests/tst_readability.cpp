@@ -192,26 +192,35 @@ private slots:
     void textKeepsItsContrast_data()
     {
         QTest::addColumn<int>("scheme");
+        QTest::addColumn<bool>("whileRunning");
         QTest::addColumn<QString>("window");
         for (Scheme scheme : {Light, Dark, HighContrast}) {
-            const QByteArray name = schemeName(scheme);
-            for (const char *window :
-                 {"main", "credits", "questionnaire", "notice", "evaluation", "review"})
-                QTest::newRow(name + ", " + window) << int(scheme) << window;
+            for (bool whileRunning : {false, true}) {
+                const QByteArray name = QByteArray(schemeName(scheme)) + (whileRunning ? " changed to" : "");
+                for (const char *window :
+                     {"main", "credits", "questionnaire", "notice", "evaluation", "review"})
+                    QTest::newRow(name + ", " + window) << int(scheme) << whileRunning << window;
+            }
         }
     }
 
-    // Every text of every window reads, whatever palette the desktop gives: the layouts'
-    // black and red text keeps a light background behind it. Question 5 is shown, with its
-    // raised exponent.
+    // Every text of every window reads, whatever palette the desktop gives, at start-up or
+    // changed while the program runs (to the light palette from the dark one, to the others
+    // from the light one): the layouts' black and red text keeps a light background behind
+    // it. Question 5 is shown, with its raised exponent.
     void textKeepsItsContrast()
     {
         QFETCH(int, scheme);
+        QFETCH(bool, whileRunning);
         QFETCH(QString, window);
-        // The windows take the desktop's palette when they are created, as at start-up.
+        const QPalette wanted = paletteOf(Scheme(scheme), lightPalette);
         windows.reset();
-        QApplication::setPalette(paletteOf(Scheme(scheme), lightPalette));
+        if (whileRunning)
+            QApplication::setPalette(scheme == Light ? darkerScheme() : lightPalette);
+        else
+            QApplication::setPalette(wanted);
         windows.emplace();
+        QApplication::setPalette(wanted);
         Form *form = programWindow(window);
         QString faults;
         const auto measure = [&] {

@@ -10,6 +10,10 @@ namespace {
 
 constexpr double TextContrast = 4.5;
 
+// Where an area keeps the palette its layout declares, so that the colours can be applied
+// again from it when the desktop's palette changes.
+constexpr char DeclaredPalette[] = "telvanorDeclaredPalette";
+
 constexpr QPalette::ColorRole TextRoles[] = {QPalette::WindowText, QPalette::Text,
                                              QPalette::ButtonText};
 
@@ -74,10 +78,21 @@ void colourArea(QWidget *area, const QString &systemColour, const QPalette &syst
 
 void applyDeclaredColours(QWidget *root)
 {
-    const QPalette system = QApplication::palette();
+    QList<QWidget *> areas;
     for (QWidget *widget : root->findChildren<QWidget *>()) {
-        const QString systemColour = widget->property("color").toString();
-        if (!systemColour.isEmpty())
-            colourArea(widget, systemColour, system);
+        if (!widget->property("color").toString().isEmpty())
+            areas << widget;
     }
+    // Every area starts again from its declared palette, so that colours applied under an
+    // earlier palette count neither as fixed text nor as the background.
+    for (QWidget *area : areas) {
+        const QVariant declared = area->property(DeclaredPalette);
+        if (declared.isValid())
+            area->setPalette(declared.value<QPalette>());
+        else
+            area->setProperty(DeclaredPalette, area->palette());
+    }
+    const QPalette system = QApplication::palette();
+    for (QWidget *area : areas)
+        colourArea(area, area->property("color").toString(), system);
 }

@@ -8,5 +8,6 @@
 
 class QWidget;
 
-// Sets the declared backgrounds of a layout's controls from the application palette.
+// Sets the declared backgrounds of a layout's controls from the application palette; called
+// again when that palette changes.
 void applyDeclaredColours(QWidget *root);

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "ClientScrollArea.h"
+#include "Colours.h"
 #include "Inert.h"
 #include "InputWatcher.h"
 #include "LayoutDeclarations.h"
@@ -169,6 +170,15 @@ void Form::placeOnce()
         return;
     m_placed = true;
     move(firstPlacement());
+}
+
+bool Form::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // The desktop's palette changed while the program runs.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyDeclaredColours(m_client);
+    return handled;
 }
 
 void Form::changeEvent(QEvent *event)

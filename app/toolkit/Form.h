@@ -88,6 +88,7 @@ protected:
                                [this, handler] { (static_cast<Window *>(this)->*handler)(); });
     }
 
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
