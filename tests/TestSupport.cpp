@@ -62,6 +62,31 @@ QString itemList(const QList<int> &items)
     return numbers.join(QStringLiteral(", "));
 }
 
+QString itemsMarked(std::string_view plan, char mark)
+{
+    QList<int> items;
+    for (int q = 1; q <= int(plan.size()); ++q) {
+        if (plan[q - 1] == mark)
+            items << q;
+    }
+    return itemList(items);
+}
+
+QString stem(int q)
+{
+    return QString::fromUtf8(QuestionTexts[q - 1]);
+}
+
+QString option(int q, int k)
+{
+    return QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]);
+}
+
+QString commentary(int q)
+{
+    return QString::fromStdString(Commentary(q));
+}
+
 int characterCount(std::string_view text)
 {
     return int(QString::fromUtf8(text.data(), qsizetype(text.size())).size());

@@ -29,6 +29,18 @@ AnswerSheet sheetOf(std::string_view plan);
 // Ascending question numbers as the program lists them: "3, 7, 12".
 QString itemList(const QList<int> &items);
 
+// The questions whose letter in a plan as sheetOf reads it is `mark`, listed as above.
+QString itemsMarked(std::string_view plan, char mark);
+
+// Every question listed: the longest list the program shows.
+inline const QString EveryQuestion = QStringLiteral(
+    "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");
+
+// The bank's texts of question q: its stem, its continuation k and its commentary.
+QString stem(int q);
+QString option(int q, int k);
+QString commentary(int q);
+
 // Number of characters of a UTF-8 text.
 int characterCount(std::string_view text);
 

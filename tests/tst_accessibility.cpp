@@ -163,8 +163,7 @@ void verifyContinuations(const ContinuationButtons &buttons, int q, int checkedO
 {
     for (int k = 1; k <= OptionsPerQuestion; ++k) {
         QRadioButton *button = buttons[std::size_t(k - 1)];
-        const auto option = OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)];
-        QCOMPARE(spokenName(button), QString::fromUtf8(option));
+        QCOMPARE(spokenName(button), option(q, k));
         QCOMPARE(bool(accessibleOf(button)->state().checked), k == checkedOption);
         QVERIFY(!accessibleOf(button)->state().disabled);
     }
@@ -178,20 +177,6 @@ void checkShown(Form *form, const std::function<void()> &check)
         pressCloseBox(form);
     });
     form->showModal();
-}
-
-// A sheet with the first `right` questions answered right, the next `wrong` answered
-// wrongly and the rest left blank.
-std::array<std::int32_t, QuestionCount> sheet(int right, int wrong)
-{
-    std::array<std::int32_t, QuestionCount> answers{};
-    for (int q = 1; q <= QuestionCount; ++q) {
-        const int key = CorrectOptions[q - 1];
-        answers[q - 1] = q <= right           ? key
-                         : q <= right + wrong ? key % OptionsPerQuestion + 1
-                                              : NoAnswer;
-    }
-    return answers;
 }
 
 // Pages a questionnaire or review window forward to the question.
@@ -362,15 +347,13 @@ private slots:
         checkShown(CuestionarioForm, [&] {
             if (question == QuestionCount)
                 control<QPushButton>(CuestionarioForm, "Button4")->click();
-            while (CuestionarioForm->CurrentQuestion < question)
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+            pageTo(CuestionarioForm, question);
             QCOMPARE(namingFaults(CuestionarioForm), QString());
-            const QString stem = QString::fromUtf8(QuestionTexts[question - 1]);
             QCOMPARE(spokenName(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")),
                      QStringLiteral("Pregunta %1 de 24").arg(question));
             QCOMPARE(accessibleOf(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox"))
                          ->text(QAccessible::Description),
-                     stem);
+                     stem(question));
             QCOMPARE(spokenName(control<QGroupBox>(CuestionarioForm, "RadioGroup1")),
                      QStringLiteral("Respuestas"));
             verifyContinuations(CuestionarioForm->radioButtons(), question, answer);
@@ -378,7 +361,7 @@ private slots:
                      QStringLiteral("Enunciado"));
             QCOMPARE(firstLineOf(
                          readableText(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"))),
-                     stem);
+                     stem(question));
             verifyReadableButInert(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"));
         });
         ResetAnswers();
@@ -417,7 +400,9 @@ private slots:
     {
         QFETCH(int, right);
         QFETCH(int, wrong);
-        UserAnswers = sheet(right, wrong);
+        // The first questions right, the next ones wrong, the rest blank.
+        UserAnswers = sheetOf(std::string(right, 'r') + std::string(wrong, 'w') +
+                              std::string(QuestionCount - right - wrong, '-'));
         QString faults;
         QStringList spoken, readThroughWindow;
         checkShown(EvaluacionForm, [&] {
@@ -538,8 +523,7 @@ private slots:
         checkShown(RCForm, [&] {
             if (question == QuestionCount)
                 control<QPushButton>(RCForm, "Button4")->click();
-            while (RCForm->CurrentQuestion < question)
-                control<QPushButton>(RCForm, "Button3")->click();
+            pageTo(RCForm, question);
             QCOMPARE(namingFaults(RCForm), QString());
             QCOMPARE(spokenName(control<QGroupBox>(RCForm, "QuestionsGroupBox")),
                      QStringLiteral("Pregunta %1 de 24").arg(question));
@@ -551,11 +535,11 @@ private slots:
             QCOMPARE(spokenName(control<RichEditBox>(RCForm, "QuestionsRichEdit")),
                      QStringLiteral("Enunciado"));
             QCOMPARE(firstLineOf(readableText(control<RichEditBox>(RCForm, "QuestionsRichEdit"))),
-                     QString::fromUtf8(QuestionTexts[question - 1]));
+                     stem(question));
             QCOMPARE(spokenName(control<RichEditBox>(RCForm, "RCRichEdit")),
                      QStringLiteral("Comentario"));
             QCOMPARE(firstLineOf(readableText(control<RichEditBox>(RCForm, "RCRichEdit"))),
-                     QString::fromStdString(Commentary(question)));
+                     commentary(question));
             verifyReadableButInert(control<RichEditBox>(RCForm, "QuestionsRichEdit"));
             verifyReadableButInert(control<RichEditBox>(RCForm, "RCRichEdit"));
             verifyCharacterGeometry(control<RichEditBox>(RCForm, "RCRichEdit"));

@@ -24,32 +24,6 @@
 
 namespace {
 
-enum Answer { Right, Wrong, Blank };
-using Plan = std::array<Answer, QuestionCount>;
-
-int optionFor(int q, Answer a)
-{
-    return a == Right ? CorrectOptions[q - 1] : a == Wrong ? wrongOption(q) : NoAnswer;
-}
-
-std::array<std::int32_t, QuestionCount> sheetOf(const Plan &plan)
-{
-    std::array<std::int32_t, QuestionCount> sheet{};
-    for (int q = 1; q <= QuestionCount; ++q)
-        sheet[q - 1] = optionFor(q, plan[q - 1]);
-    return sheet;
-}
-
-QString itemsOf(const Plan &plan, Answer kind)
-{
-    QStringList items;
-    for (int q = 1; q <= QuestionCount; ++q) {
-        if (plan[q - 1] == kind)
-            items << QString::number(q);
-    }
-    return items.join(QStringLiteral(", "));
-}
-
 // A window that must not be shown in a run: its showings are counted, and one that
 // happens all the same is closed at once so that the run still ends.
 class MustNotShow
@@ -97,18 +71,20 @@ bool isFreshStart(const Opening &opening)
                        [](std::int32_t a) { return a == NoAnswer; });
 }
 
-// Checks the planned continuation of the question on show, as the user does.
-void answer(int q, Answer a)
+// Checks the continuation of the question on show, as the user does; none for NoAnswer.
+void answer(int option)
 {
-    if (a != Blank)
-        CuestionarioForm->radioButtons()[std::size_t(optionFor(q, a) - 1)]->click();
+    if (option != NoAnswer)
+        CuestionarioForm->radioButtons()[std::size_t(option - 1)]->click();
 }
 
-// Answers questions 1 to 24 by the plan, moving on with "Siguiente"; stays on 24.
-void answerAll(const Plan &plan)
+// Answers questions 1 to 24 by the plan (as sheetOf reads it), moving on with
+// "Siguiente"; stays on 24.
+void answerAll(std::string_view plan)
 {
+    const AnswerSheet sheet = sheetOf(plan);
     for (int q = 1; q <= QuestionCount; ++q) {
-        answer(q, plan[q - 1]);
+        answer(sheet[q - 1]);
         if (q < QuestionCount)
             control<QPushButton>(CuestionarioForm, "Button3")->click();
     }
@@ -125,13 +101,6 @@ EvaluationFigures evaluationFigures()
             control<QLabel>(EvaluacionForm, "RCPercentLabel")->text(),
             control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text(),
             control<QLabel>(EvaluacionForm, "BlanckLabel")->text()};
-}
-
-Plan uniformPlan(Answer a)
-{
-    Plan plan;
-    plan.fill(a);
-    return plan;
 }
 
 } // namespace
@@ -184,9 +153,7 @@ private slots:
     // key from question 1 before the main window is back.
     void fullRunThroughNoticeEvaluationAndReview()
     {
-        Plan plan;
-        for (int q = 1; q <= QuestionCount; ++q)
-            plan[q - 1] = q % 3 == 1 ? Right : q % 3 == 2 ? Wrong : Blank;
+        const std::string_view plan = "rw-rw-rw-rw-rw-rw-rw-rw-";
 
         Opening opening;
         QString firstNotice, secondNotice, titleAfterReturn;
@@ -237,8 +204,7 @@ private slots:
 
         QVERIFY(isFreshStart(opening));
 
-        const QString blanks = itemsOf(plan, Blank);
-        QCOMPARE(blanks, QStringLiteral("3, 6, 9, 12, 15, 18, 21, 24"));
+        const QString blanks = QStringLiteral("3, 6, 9, 12, 15, 18, 21, 24");
         QVERIFY2(firstNotice.contains(blanks), qPrintable(firstNotice));
         QVERIFY(openAfterReturn);
         QCOMPARE(titleAfterReturn, QStringLiteral("Pregunta 24 de 24"));
@@ -248,7 +214,6 @@ private slots:
         QCOMPARE(figures.porcentage,
                  QStringLiteral("Porcentaje de respuestas correctas (8 de 24) : "));
         QCOMPARE(figures.percent, QStringLiteral("33.3%"));
-        QCOMPARE(figures.wrong, itemsOf(plan, Wrong));
         QCOMPARE(figures.wrong, QStringLiteral("2, 5, 8, 11, 14, 17, 20, 23"));
         QCOMPARE(figures.blank, blanks);
 
@@ -268,9 +233,8 @@ private slots:
     void secondRunStartsClearAndShowsItsOwnFigures()
     {
         // Leave something behind first, so that clearing is visible.
-        UserAnswers = sheetOf(uniformPlan(Wrong));
-        Plan plan = uniformPlan(Right);
-        plan[23] = Wrong;
+        UserAnswers = sheetOf("wwwwwwwwwwwwwwwwwwwwwwww");
+        const std::string_view plan = "rrrrrrrrrrrrrrrrrrrrrrrw";
 
         Opening opening;
         EvaluationFigures figures;
@@ -304,15 +268,18 @@ private slots:
     // evaluation, and the answers given, the one on show included, stay in the sheet.
     void leavingTheQuestionnaireEndsTheRun()
     {
+        // Question 1 right, 2 wrong, 3 on show with continuation 1 checked.
+        AnswerSheet expected = sheetOf("rw----------------------");
+        expected[2] = 1;
         for (const bool byCloseBox : {true, false}) {
             MustNotShow evaluation(EvaluacionForm);
             MustNotShow review(RCForm);
             whenShownModally(CuestionarioForm, [&] {
-                answer(1, Right);
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
-                answer(2, Wrong);
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
-                CuestionarioForm->radioButtons()[0]->click();
+                for (int q = 1; q <= 3; ++q) {
+                    answer(expected[q - 1]);
+                    if (q < 3)
+                        control<QPushButton>(CuestionarioForm, "Button3")->click();
+                }
                 if (byCloseBox)
                     pressCloseBox(CuestionarioForm);
                 else
@@ -324,11 +291,6 @@ private slots:
 
             QCOMPARE(evaluation.showings(), 0);
             QCOMPARE(review.showings(), 0);
-            std::array<std::int32_t, QuestionCount> expected{};
-            expected.fill(NoAnswer);
-            expected[0] = CorrectOptions[0];
-            expected[1] = wrongOption(2);
-            expected[2] = 1;
             QVERIFY(UserAnswers == expected);
             verifyBackAtMainWindow();
         }
@@ -355,12 +317,11 @@ private slots:
         control<QPushButton>(MainForm, "TestButton")->click();
 
         QVERIFY(evaluationShown);
-        const QString all = itemsOf(uniformPlan(Blank), Blank);
-        QVERIFY2(notice.contains(all), qPrintable(notice));
+        QVERIFY2(notice.contains(EveryQuestion), qPrintable(notice));
         QCOMPARE(figures.count, QStringLiteral("0"));
         QCOMPARE(figures.percent, QStringLiteral("0.0%"));
         QCOMPARE(figures.wrong, QString());
-        QCOMPARE(figures.blank, all);
+        QCOMPARE(figures.blank, EveryQuestion);
         QCOMPARE(review.showings(), 0);
         verifyBackAtMainWindow();
     }

@@ -23,46 +23,21 @@ QString expectedPercent(int n, QChar separator)
            QLatin1Char('%');
 }
 
-// A sheet with the given answers: Right, Wrong or Blank for each question.
-enum Answer { Right, Wrong, Blank };
-struct Sheet {
-    std::array<Answer, QuestionCount> answers;
-
-    void fill() const
-    {
-        for (int q = 1; q <= QuestionCount; ++q) {
-            const Answer a = answers[q - 1];
-            UserAnswers[q - 1] = a == Right   ? CorrectOptions[q - 1]
-                                 : a == Wrong ? wrongOption(q)
-                                              : NoAnswer;
-        }
-    }
-    int count(Answer kind) const { return int(std::count(answers.begin(), answers.end(), kind)); }
-    QList<int> items(Answer kind) const
-    {
-        QList<int> list;
-        for (int q = 1; q <= QuestionCount; ++q) {
-            if (answers[q - 1] == kind)
-                list << q;
-        }
-        return list;
-    }
-};
+// Sheets are plans as sheetOf reads them: 'r' right, 'w' wrong, '-' blank.
+using Plan = std::string;
 
 // The first n questions right, the others alternately wrong (odd numbers) and blank.
-Sheet firstRight(int n)
+Plan firstRight(int n)
 {
-    Sheet sheet{};
+    Plan plan;
     for (int q = 1; q <= QuestionCount; ++q)
-        sheet.answers[q - 1] = q <= n ? Right : q % 2 ? Wrong : Blank;
-    return sheet;
+        plan += q <= n ? 'r' : q % 2 ? 'w' : '-';
+    return plan;
 }
 
-Sheet uniform(Answer a)
+Plan uniform(char answer)
 {
-    Sheet sheet{};
-    sheet.answers.fill(a);
-    return sheet;
+    return Plan(QuestionCount, answer);
 }
 
 struct LabelState {
@@ -100,9 +75,9 @@ class EvaluationTest : public QObject
     }
 
     // Shows the window for the sheet, records what it shows, leaves it by "Salir".
-    Figures show(const Sheet &sheet)
+    Figures show(const Plan &plan)
     {
-        sheet.fill();
+        UserAnswers = sheetOf(plan);
         Figures figures;
         whenShownModally(EvaluacionForm, [&] {
             figures = {stateOf(control<QLabel>(EvaluacionForm, "RCLabel")),
@@ -161,7 +136,7 @@ private slots:
     {
         for (QLabel *label : valueLabels())
             QCOMPARE(label->pos(), declaredPlaces.value(label));
-        uniform(Right).fill();
+        UserAnswers = sheetOf(uniform('r'));
         QWidget *focused = nullptr;
         whenShownModally(EvaluacionForm, [&] {
             focused = EvaluacionForm->focusWidget();
@@ -202,8 +177,8 @@ private slots:
         QFETCH(QChar, separator);
         QLocale::setDefault(locale);
         for (int n = 0; n <= QuestionCount; ++n) {
-            const Sheet sheet = firstRight(n);
-            const Figures f = show(sheet);
+            const Plan plan = firstRight(n);
+            const Figures f = show(plan);
             const QString row = QStringLiteral("n = %1").arg(n);
             QVERIFY2(f.count.text == QString::number(n), qPrintable(row));
             QVERIFY2(f.porcentage.text ==
@@ -211,8 +186,8 @@ private slots:
                      qPrintable(row + QStringLiteral(": ") + f.porcentage.text));
             QVERIFY2(f.percent.text == expectedPercent(n, separator),
                      qPrintable(row + QStringLiteral(": ") + f.percent.text));
-            QVERIFY2(f.wrong.text == itemList(sheet.items(Wrong)), qPrintable(row));
-            QVERIFY2(f.blank.text == itemList(sheet.items(Blank)), qPrintable(row));
+            QVERIFY2(f.wrong.text == itemsMarked(plan, 'w'), qPrintable(row));
+            QVERIFY2(f.blank.text == itemsMarked(plan, '-'), qPrintable(row));
         }
     }
 
@@ -237,30 +212,18 @@ private slots:
     void itemListsForMixedSheets()
     {
         QLocale::setDefault(QLocale::c());
-        QList<Sheet> sheets = {uniform(Right), uniform(Wrong), uniform(Blank)};
-        Sheet mixed{};
-        for (int q = 1; q <= QuestionCount; ++q)
-            mixed.answers[q - 1] = (q * 7) % 5 < 2 ? Wrong : (q * 7) % 5 < 4 ? Blank : Right;
-        sheets << mixed;
-        Sheet ends = uniform(Right);
-        ends.answers[0] = Wrong;
-        ends.answers[9] = Blank;
-        ends.answers[10] = Wrong;
-        ends.answers[23] = Blank;
-        sheets << ends;
-
-        for (const Sheet &sheet : sheets) {
-            const Figures f = show(sheet);
-            QCOMPARE(f.count.text, QString::number(sheet.count(Right)));
-            QCOMPARE(f.wrong.text, itemList(sheet.items(Wrong)));
-            QCOMPARE(f.blank.text, itemList(sheet.items(Blank)));
+        for (const Plan &plan :
+             {uniform('r'), uniform('w'), uniform('-'), Plan("-rw-w-rw-w-rw-w-rw-w-rw-"),
+              Plan("wrrrrrrrr-wrrrrrrrrrrrr-")}) {
+            const Figures f = show(plan);
+            QCOMPARE(f.count.text, QString::number(std::count(plan.begin(), plan.end(), 'r')));
+            QCOMPARE(f.wrong.text, itemsMarked(plan, 'w'));
+            QCOMPARE(f.blank.text, itemsMarked(plan, '-'));
         }
 
         // The longest list: all 24 numbers.
-        const QString all = QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, "
-                                           "17, 18, 19, 20, 21, 22, 23, 24");
-        QCOMPARE(show(uniform(Blank)).blank.text, all);
-        QCOMPARE(show(uniform(Wrong)).wrong.text, all);
+        QCOMPARE(show(uniform('-')).blank.text, EveryQuestion);
+        QCOMPARE(show(uniform('w')).wrong.text, EveryQuestion);
     }
 
     // Each value label sizes itself to its text on one line, its left edge and top fixed;
@@ -268,9 +231,8 @@ private slots:
     void labelsSizeToTheirText()
     {
         QLocale::setDefault(QLocale::c());
-        const QList<Sheet> sheets = {uniform(Wrong), uniform(Blank), uniform(Right), firstRight(9)};
-        for (const Sheet &sheet : sheets) {
-            const Figures f = show(sheet);
+        for (const Plan &plan : {uniform('w'), uniform('-'), uniform('r'), firstRight(9)}) {
+            const Figures f = show(plan);
             verifySizedToText(control<QLabel>(EvaluacionForm, "RCLabel"), f.count);
             verifySizedToText(control<QLabel>(EvaluacionForm, "RCPorcentageLabel"), f.porcentage);
             verifySizedToText(control<QLabel>(EvaluacionForm, "RCPercentLabel"), f.percent);
@@ -293,7 +255,7 @@ private slots:
         }
         // Two-digit counts are wider than one-digit ones, and "100.0%" wider than "4.2%".
         const Figures one = show(firstRight(1));
-        const Figures all = show(uniform(Right));
+        const Figures all = show(uniform('r'));
         QVERIFY(all.count.geometry.width() > one.count.geometry.width());
         QVERIFY(all.percent.geometry.width() > one.percent.geometry.width());
     }
@@ -303,14 +265,12 @@ private slots:
     void secondShowingShowsOnlyTheNewFigures()
     {
         QLocale::setDefault(QLocale::c());
-        Sheet second = uniform(Right);
-        second.answers[4] = Wrong;
-        second.answers[16] = Blank;
+        const Plan second = "rrrrwrrrrrrrrrrr-rrrrrrr";
         const Figures alone = show(second);
 
-        show(uniform(Wrong)); // long wrong list, count 0
+        show(uniform('w')); // long wrong list, count 0
         const Figures afterWrong = show(second);
-        show(uniform(Blank)); // long blank list
+        show(uniform('-')); // long blank list
         const Figures afterBlank = show(second);
 
         for (const Figures *f : {&afterWrong, &afterBlank}) {
@@ -327,7 +287,7 @@ private slots:
 
         // And from a full sheet back to an empty one: both lists emptied again.
         show(firstRight(3));
-        const Figures none = show(uniform(Right));
+        const Figures none = show(uniform('r'));
         QVERIFY(none.wrong.text.isEmpty());
         QVERIFY(none.blank.text.isEmpty());
     }

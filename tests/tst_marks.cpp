@@ -22,15 +22,6 @@
 
 namespace {
 
-QString stem(int q)
-{
-    return QString::fromUtf8(QuestionTexts[q - 1]);
-}
-QString commentary(int q)
-{
-    return QString::fromStdString(Commentary(q));
-}
-
 // The character format of every character of the box, by position. Block separators are
 // not characters of a fragment, so the positions are those of the box's whole text.
 QList<QTextCharFormat> characterFormats(const RichEditBox *box)

@@ -8,21 +8,9 @@
 
 namespace {
 
-QString stem(int q)
-{
-    return QString::fromUtf8(QuestionTexts[q - 1]);
-}
-QString option(int q, int k)
-{
-    return QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]);
-}
 QString piece(int q, int p)
 {
     return QString::fromUtf8(CommentPieces[(q - 1) * CommentPieceCount + (p - 1)]);
-}
-QString commentary(int q)
-{
-    return QString::fromStdString(Commentary(q));
 }
 
 QStringList allTexts()

@@ -175,15 +175,6 @@ QList<int> blankItems(const Sheet &sheet)
     return items;
 }
 
-QString stem(int q)
-{
-    return QString::fromUtf8(QuestionTexts[q - 1]);
-}
-QString commentary(int q)
-{
-    return QString::fromStdString(Commentary(q));
-}
-
 // Positions of the characters of a box whose format passes `marked`.
 template <typename Predicate> QList<int> markedPositions(const RichEditBox *box, Predicate marked)
 {

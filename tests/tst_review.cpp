@@ -16,14 +16,6 @@
 
 namespace {
 
-QString stem(int q)
-{
-    return QString::fromUtf8(QuestionTexts[q - 1]);
-}
-QString option(int q, int k)
-{
-    return QString::fromUtf8(OptionTexts[(q - 1) * OptionsPerQuestion + (k - 1)]);
-}
 // The commentary as the bank stores it: the seven pieces one after the other.
 QString joinedPieces(int q)
 {
