@@ -87,6 +87,20 @@ QString commentary(int q)
     return QString::fromStdString(Commentary(q));
 }
 
+QList<int> referencePositions(int q, QStringList *references)
+{
+    const QString text = commentary(q);
+    const QString reference = QString::number(q) + QLatin1Char('.');
+    QList<int> positions;
+    for (auto at = text.indexOf(reference); at != -1; at = text.indexOf(reference, at + 1)) {
+        for (auto i = int(at); i <= int(at + reference.size()); ++i)
+            positions << i;
+        if (references)
+            *references << text.mid(at, reference.size() + 1);
+    }
+    return positions;
+}
+
 int characterCount(std::string_view text)
 {
     return int(QString::fromUtf8(text.data(), qsizetype(text.size())).size());

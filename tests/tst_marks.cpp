@@ -73,21 +73,6 @@ QString charactersAt(const QString &text, const QList<int> &positions)
     return characters;
 }
 
-// The positions of every occurrence of "q." in commentary q with the option digit after
-// it, and those references as text, in order of appearance.
-QList<int> referencePositions(int q, QStringList *references = nullptr)
-{
-    const QString text = commentary(q);
-    const QString reference = QString::number(q) + QLatin1Char('.');
-    QList<int> positions;
-    for (auto at = text.indexOf(reference); at != -1; at = text.indexOf(reference, at + 1)) {
-        positions << span(int(at), int(reference.size()) + 1);
-        if (references)
-            *references << text.mid(at, reference.size() + 1);
-    }
-    return positions;
-}
-
 // Exactly the expected characters are raised and exactly the expected ones are bold; the
 // raised ones keep their size and alignment, the bold ones are bold and nothing else, and
 // every other property is the same for all characters of the box.

@@ -84,21 +84,9 @@ const char *nameOf(Window window)
 
 Form *formOf(Window window)
 {
-    switch (window) {
-    case Window::Main:
-        return MainForm;
-    case Window::Questionnaire:
-        return CuestionarioForm;
-    case Window::Notice:
-        return AvisoForm;
-    case Window::Evaluation:
-        return EvaluacionForm;
-    case Window::Review:
-        return RCForm;
-    case Window::Credits:
-        return CreditosForm;
-    }
-    return nullptr;
+    const std::array<Form *, WindowCount> forms = {MainForm,       CuestionarioForm, AvisoForm,
+                                                   EvaluacionForm, RCForm,           CreditosForm};
+    return forms[int(window)];
 }
 
 Window windowOf(const QWidget *widget)
@@ -200,21 +188,6 @@ QList<int> boldPositions(const RichEditBox *box)
 {
     return markedPositions(box,
                            [](const QTextCharFormat &f) { return f.fontWeight() > QFont::Normal; });
-}
-
-// Every "q." of commentary q with the option digit after it, as positions in ascending order.
-QList<int> referencePositions(int q)
-{
-    const QString text = commentary(q);
-    const QString reference = QString::number(q) + QLatin1Char('.');
-    QList<int> positions;
-    for (auto at = text.indexOf(reference); at != -1; at = text.indexOf(reference, at + 1)) {
-        for (auto i = int(at); i <= int(at + reference.size()); ++i) {
-            if (positions.isEmpty() || i > positions.last())
-                positions << i;
-        }
-    }
-    return positions;
 }
 
 // How many characters the marks raise in each question's stem and commentary.
@@ -523,26 +496,11 @@ private:
 
     void act(Window top)
     {
-        switch (top) {
-        case Window::Main:
-            actInMain();
-            break;
-        case Window::Questionnaire:
-            actInQuestionnaire();
-            break;
-        case Window::Notice:
-            actInNotice();
-            break;
-        case Window::Evaluation:
-            actInEvaluation();
-            break;
-        case Window::Review:
-            actInReview();
-            break;
-        case Window::Credits:
-            actInCredits();
-            break;
-        }
+        using Actions = void (RandomUser::*)();
+        constexpr Actions actions[] = {&RandomUser::actInMain,   &RandomUser::actInQuestionnaire,
+                                       &RandomUser::actInNotice, &RandomUser::actInEvaluation,
+                                       &RandomUser::actInReview, &RandomUser::actInCredits};
+        (this->*actions[int(top)])();
     }
 
     // One weighted choice among the actions a window offers.
@@ -722,30 +680,12 @@ private:
     // Once the budget is spent: the quickest way back to the main window.
     void leave(Window top)
     {
-        const bool byButton = m_random.bounded(2) == 0;
-        if (!byButton) {
+        // "Salir" of each modal window, "Volver a las preguntas" in the notice.
+        constexpr const char *exits[] = {"", "Button6", "Button5", "Button2", "Button5", "Button5"};
+        if (m_random.bounded(2) == 0)
             closeBox(top);
-            return;
-        }
-        switch (top) {
-        case Window::Questionnaire:
-            press(control<QPushButton>(CuestionarioForm, "Button6"));
-            break;
-        case Window::Notice:
-            press(control<QPushButton>(AvisoForm, "Button5"));
-            break;
-        case Window::Evaluation:
-            press(control<QPushButton>(EvaluacionForm, "Button2"));
-            break;
-        case Window::Review:
-            press(control<QPushButton>(RCForm, "Button5"));
-            break;
-        case Window::Credits:
-            press(control<QPushButton>(CreditosForm, "Button5"));
-            break;
-        case Window::Main:
-            break;
-        }
+        else if (top != Window::Main)
+            press(control<QPushButton>(formOf(top), exits[int(top)]));
     }
 
     void randomKey(Window top)
@@ -1007,23 +947,16 @@ private:
         m_lastShown.insert(m_lastShown.begin(), Window::Main);
         if (!m_failure.isEmpty())
             return;
+        using Check = void (RandomUser::*)();
+        constexpr Check checks[] = {nullptr,
+                                    &RandomUser::verifyQuestionnaire,
+                                    &RandomUser::verifyNotice,
+                                    &RandomUser::verifyEvaluation,
+                                    &RandomUser::verifyReview,
+                                    nullptr};
         for (Window window : shown) {
-            switch (window) {
-            case Window::Questionnaire:
-                verifyQuestionnaire();
-                break;
-            case Window::Notice:
-                verifyNotice();
-                break;
-            case Window::Evaluation:
-                verifyEvaluation();
-                break;
-            case Window::Review:
-                verifyReview();
-                break;
-            default:
-                break;
-            }
+            if (checks[int(window)])
+                (this->*checks[int(window)])();
         }
     }
 
