@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
@@ -35,6 +36,15 @@ void closeModalWindows()
 }
 
 } // namespace
+
+int checkedOption(const std::array<QRadioButton *, OptionsPerQuestion> &continuations)
+{
+    for (int k = 1; k <= OptionsPerQuestion; ++k) {
+        if (continuations[k - 1]->isChecked())
+            return k;
+    }
+    return NoAnswer;
+}
 
 int wrongOption(int q)
 {
@@ -134,6 +144,14 @@ int showModallyAndRun(Form *form, const std::function<void()> &inside)
             pressCloseBox(form);
     });
     return form->showModal();
+}
+
+void whileShown(Form *form, const std::function<void()> &check)
+{
+    if (form == Form::mainForm())
+        check();
+    else
+        showModallyAndRun(form, check);
 }
 
 void verifyNothingLeftOpen()

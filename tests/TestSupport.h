@@ -16,9 +16,13 @@
 #include <string_view>
 
 class Form;
+class QRadioButton;
 class QWidget;
 
 using AnswerSheet = std::array<std::int32_t, QuestionCount>;
+
+// The number (1 to 4) of the first checked continuation, or NoAnswer.
+int checkedOption(const std::array<QRadioButton *, OptionsPerQuestion> &continuations);
 
 // A continuation of question q that is not the key's.
 int wrongOption(int q);
@@ -58,6 +62,10 @@ void whenShownModally(Form *form, std::function<void()> action);
 // Shows `form` modally, runs `inside` in it, closes it by its close box if `inside` left it
 // open, and returns the showing's modal result.
 int showModallyAndRun(Form *form, const std::function<void()> &inside);
+
+// Runs `check` on the window as the user sees it: on the main window as it is, on the
+// others inside a modal showing as above.
+void whileShown(Form *form, const std::function<void()> &check);
 
 // For every test's cleanup(): fails the test if it left a modal window open or an action
 // waiting for a window that was never shown, and discards both, so that the next test

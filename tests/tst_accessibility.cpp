@@ -169,16 +169,6 @@ void verifyContinuations(const ContinuationButtons &buttons, int q, int checkedO
     }
 }
 
-// Runs check on the window when it is shown modally, then closes it.
-void checkShown(Form *form, const std::function<void()> &check)
-{
-    whenShownModally(form, [form, check] {
-        check();
-        pressCloseBox(form);
-    });
-    form->showModal();
-}
-
 // Pages a questionnaire or review window forward to the question.
 template <typename Window> void pageTo(Window *window, int question)
 {
@@ -313,10 +303,7 @@ private slots:
             text = readableText(box);
             verifyReadableButInert(box);
         };
-        if (window == MainForm)
-            check();
-        else
-            checkShown(window, check);
+        whileShown(window, check);
         QCOMPARE(faults, QString());
         QCOMPARE(spokenTitle, title);
         QCOMPARE(name, boxName);
@@ -344,7 +331,7 @@ private slots:
         QFETCH(int, answer);
         ResetAnswers();
         UserAnswers[question - 1] = answer;
-        checkShown(CuestionarioForm, [&] {
+        showModallyAndRun(CuestionarioForm, [&] {
             if (question == QuestionCount)
                 control<QPushButton>(CuestionarioForm, "Button4")->click();
             pageTo(CuestionarioForm, question);
@@ -405,7 +392,7 @@ private slots:
                               std::string(QuestionCount - right - wrong, '-'));
         QString faults;
         QStringList spoken, readThroughWindow;
-        checkShown(EvaluacionForm, [&] {
+        showModallyAndRun(EvaluacionForm, [&] {
             faults = namingFaults(EvaluacionForm);
             readThroughWindow = readThrough(EvaluacionForm);
             spoken << spokenName(control<QLabel>(EvaluacionForm, "RCLabel"))
@@ -453,10 +440,7 @@ private slots:
             if (qobject_cast<QTextEdit *>(target))
                 verifyReadableButInert(target);
         };
-        if (window == MainForm)
-            check();
-        else
-            checkShown(window, check);
+        whileShown(window, check);
     }
 
     void raisedCharactersAreSuperscript_data()
@@ -495,7 +479,7 @@ private slots:
         QFETCH(QString, box);
         ResetAnswers();
         QString raised;
-        checkShown(window, [&] {
+        showModallyAndRun(window, [&] {
             if (auto *questionnaire = qobject_cast<TCuestionarioForm *>(window))
                 pageTo(questionnaire, question);
             else
@@ -520,7 +504,7 @@ private slots:
     void review()
     {
         QFETCH(int, question);
-        checkShown(RCForm, [&] {
+        showModallyAndRun(RCForm, [&] {
             if (question == QuestionCount)
                 control<QPushButton>(RCForm, "Button4")->click();
             pageTo(RCForm, question);

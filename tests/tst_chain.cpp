@@ -183,11 +183,7 @@ private slots:
                             reviewTitles
                                 << control<QGroupBox>(RCForm, "QuestionsGroupBox")->title();
                         }
-                        int checked = 0;
-                        for (int k = 1; k <= OptionsPerQuestion; ++k)
-                            checked +=
-                                RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
-                        reviewChecked << checked;
+                        reviewChecked << checkedOption(RCForm->radioButtons());
                     }
                     reviewed = true;
                     control<QPushButton>(RCForm, "Button5")->click(); // "Salir"
@@ -197,8 +193,6 @@ private slots:
             });
             if (CuestionarioForm->isVisible())
                 submitThroughNotice(&secondNotice);
-            if (CuestionarioForm->isVisible())
-                pressCloseBox(CuestionarioForm);
         });
         control<QPushButton>(MainForm, "TestButton")->click();
 
@@ -248,8 +242,6 @@ private slots:
                 control<QPushButton>(EvaluacionForm, "Button2")->click(); // "Salir"
             });
             control<QPushButton>(CuestionarioForm, "Button5")->click();
-            if (CuestionarioForm->isVisible())
-                pressCloseBox(CuestionarioForm);
         });
         control<QPushButton>(MainForm, "TestButton")->click();
 
@@ -284,8 +276,6 @@ private slots:
                     pressCloseBox(CuestionarioForm);
                 else
                     control<QPushButton>(CuestionarioForm, "Button6")->click();
-                if (CuestionarioForm->isVisible())
-                    pressCloseBox(CuestionarioForm);
             });
             control<QPushButton>(MainForm, "TestButton")->click();
 
@@ -311,8 +301,6 @@ private slots:
                 pressCloseBox(EvaluacionForm);
             });
             submitThroughNotice(&notice);
-            if (CuestionarioForm->isVisible())
-                pressCloseBox(CuestionarioForm);
         });
         control<QPushButton>(MainForm, "TestButton")->click();
 
@@ -340,12 +328,8 @@ private slots:
                         pressCloseBox(RCForm);
                     });
                     control<QPushButton>(EvaluacionForm, "Button1")->click();
-                    if (EvaluacionForm->isVisible())
-                        pressCloseBox(EvaluacionForm);
                 });
                 submitThroughNotice();
-                if (CuestionarioForm->isVisible())
-                    pressCloseBox(CuestionarioForm);
             });
             control<QPushButton>(MainForm, "TestButton")->click();
             verifyBackAtMainWindow();

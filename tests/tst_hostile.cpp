@@ -25,21 +25,6 @@ namespace {
 
 const QMargins Frame(4, 30, 4, 4);
 
-// Runs check on the window as the user sees it: the main window as it is, the others in a
-// modal showing that the check's end closes again.
-void whileShown(Form *form, const std::function<void()> &check)
-{
-    if (form == MainForm) {
-        check();
-        return;
-    }
-    whenShownModally(form, [form, check] {
-        check();
-        pressCloseBox(form);
-    });
-    form->showModal();
-}
-
 template <typename Control> QList<Control *> controlsOf(const Form *form)
 {
     return form->client()->findChildren<Control *>();

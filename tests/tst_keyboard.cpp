@@ -137,12 +137,9 @@ void chooseContinuation(KeyboardUser &user, int q, int option)
 // What the review shows of the question on show: its caption and the checked option.
 QString reviewState()
 {
-    int checked = 0;
-    for (int k = 1; k <= OptionsPerQuestion; ++k)
-        checked += RCForm->radioButtons()[std::size_t(k - 1)]->isChecked() ? k : 0;
     return QStringLiteral("%1: %2")
         .arg(control<QGroupBox>(RCForm, "QuestionsGroupBox")->title())
-        .arg(checked);
+        .arg(checkedOption(RCForm->radioButtons()));
 }
 
 // What the review must show of question q: its caption and its key checked.
@@ -315,10 +312,7 @@ private slots:
             round = tabRound(user, true);
             backRound = tabRound(user, false);
         };
-        if (form == MainForm)
-            record();
-        else
-            showModallyAndRun(form, record);
+        whileShown(form, record);
         QCOMPARE(user.problems.join(QLatin1Char('\n')), QString());
         QStringList back = stops.mid(1);
         std::reverse(back.begin(), back.end());

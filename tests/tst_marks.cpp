@@ -383,11 +383,7 @@ private slots:
     void questionnaireStemExponent()
     {
         ResetAnswers();
-        whenShownModally(CuestionarioForm, [this] {
-            questionnaireMarks();
-            pressCloseBox(CuestionarioForm);
-        });
-        CuestionarioForm->showModal();
+        showModallyAndRun(CuestionarioForm, [this] { questionnaireMarks(); });
     }
 
     // On the screen the raised "2" stands 3 points (4 pixels at 96 pixels per inch) higher
@@ -396,22 +392,14 @@ private slots:
     void raisedExponentIsDrawnHigherAtFullSize()
     {
         ResetAnswers();
-        whenShownModally(CuestionarioForm, [this] {
-            drawnExponent();
-            pressCloseBox(CuestionarioForm);
-        });
-        CuestionarioForm->showModal();
+        showModallyAndRun(CuestionarioForm, [this] { drawnExponent(); });
     }
 
     // The review marks option references in bold and raises the written exponents of
     // questions 5 and 13; each question starts from a clean box.
     void reviewMarks()
     {
-        whenShownModally(RCForm, [this] {
-            reviewQuestions();
-            pressCloseBox(RCForm);
-        });
-        RCForm->showModal();
+        showModallyAndRun(RCForm, [this] { reviewQuestions(); });
     }
 
 private:

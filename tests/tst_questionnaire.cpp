@@ -53,15 +53,15 @@ Sheet blankSheet()
 }
 
 // Shows the questionnaire modally, runs `inside` in it and returns the showing's result.
-// A showing that `inside` left open (a failed check) is closed so that nothing hangs.
 int runQuestionnaire(const std::function<void()> &inside)
 {
-    whenShownModally(CuestionarioForm, [inside] {
-        inside();
-        if (CuestionarioForm->isVisible())
-            pressCloseBox(CuestionarioForm);
-    });
-    return CuestionarioForm->showModal();
+    return showModallyAndRun(CuestionarioForm, inside);
+}
+
+// Presses one of the questionnaire's push buttons.
+void click(const char *button)
+{
+    control<QPushButton>(CuestionarioForm, button)->click();
 }
 
 // Answers every showing of the notice while it lives: records the lines the notice shows
@@ -161,9 +161,9 @@ class QuestionnaireTest : public QObject
 
     static void goTo(int q)
     {
-        control<QPushButton>(CuestionarioForm, "Button1")->click();
+        click("Button1");
         for (int i = 1; i < q; ++i)
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            click("Button3");
     }
 
 private slots:
@@ -182,26 +182,14 @@ private slots:
         const int result = runQuestionnaire([] {
             for (int q = 1; q <= QuestionCount; ++q) {
                 expectShown(q, NoAnswer);
-                QVERIFY2(
-                    control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
-                            ->verticalScrollBar()
-                            ->value() == 0,
-                    qPrintable(QStringLiteral("question %1 scrolled by %2")
-                                   .arg(q)
-                                   .arg(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
-                                            ->verticalScrollBar()
-                                            ->value())));
-                QVERIFY(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
-                            ->document()
-                            ->size()
-                            .height() <= control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")
-                                             ->viewport()
-                                             ->height());
+                const auto *box = control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit");
+                QVERIFY2(box->verticalScrollBar()->value() == 0, qPrintable(QString::number(q)));
+                QVERIFY(box->document()->size().height() <= box->viewport()->height());
                 if (QTest::currentTestFailed())
                     return;
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+                click("Button3");
             }
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
         QCOMPARE(result, int(Form::Cancel));
         QVERIFY(UserAnswers == blankSheet());
@@ -216,42 +204,42 @@ private slots:
             radio(3)->click();
             control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")
                 ->setTitle(QStringLiteral("sin redibujar"));
-            control<QPushButton>(CuestionarioForm, "Button2")->click();
+            click("Button2");
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
             QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
                      QStringLiteral("sin redibujar"));
             QCOMPARE(checkedOptions(), QList<int>{3});
             QVERIFY(UserAnswers == blankSheet());
 
-            control<QPushButton>(CuestionarioForm, "Button1")->click();
+            click("Button1");
             expectShown(1, 3);
             QCOMPARE(UserAnswers[0], 3);
 
-            control<QPushButton>(CuestionarioForm, "Button4")->click();
+            click("Button4");
             expectShown(24, NoAnswer);
             radio(1)->click();
             control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")
                 ->setTitle(QStringLiteral("sin redibujar"));
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            click("Button3");
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
             QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
                      QStringLiteral("sin redibujar"));
             QCOMPARE(checkedOptions(), QList<int>{1});
             QCOMPARE(UserAnswers[23], NoAnswer);
 
-            control<QPushButton>(CuestionarioForm, "Button4")->click();
+            click("Button4");
             expectShown(24, 1);
             QCOMPARE(UserAnswers[23], 1);
 
             // No wrapping around at either end, however often pressed.
             for (int i = 0; i < 3; ++i)
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+                click("Button3");
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
-            control<QPushButton>(CuestionarioForm, "Button1")->click();
+            click("Button1");
             for (int i = 0; i < 3; ++i)
-                control<QPushButton>(CuestionarioForm, "Button2")->click();
+                click("Button2");
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
         Sheet expected = blankSheet();
         expected[0] = 3;
@@ -268,34 +256,34 @@ private slots:
         Sheet expected = blankSheet();
         int result = runQuestionnaire([&expected, &notice] {
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button3")->click(); // Siguiente
+            click("Button3"); // Siguiente
             expected[0] = 2;
             QVERIFY(UserAnswers == expected);
             expectShown(2, NoAnswer);
 
             radio(4)->click();
-            control<QPushButton>(CuestionarioForm, "Button2")->click(); // Anterior
+            click("Button2"); // Anterior
             expected[1] = 4;
             QVERIFY(UserAnswers == expected);
             expectShown(1, 2);
 
             goTo(3);
             radio(1)->click();
-            control<QPushButton>(CuestionarioForm, "Button1")->click(); // Inicial
+            click("Button1"); // Inicial
             expected[2] = 1;
             QVERIFY(UserAnswers == expected);
             expectShown(1, 2);
 
             goTo(4);
             radio(3)->click();
-            control<QPushButton>(CuestionarioForm, "Button4")->click(); // Final
+            click("Button4"); // Final
             expected[3] = 3;
             QVERIFY(UserAnswers == expected);
             expectShown(24, NoAnswer);
 
             // Submission stores before it looks for blanks: 24 is not listed.
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
             expected[23] = 2;
             QVERIFY(UserAnswers == expected);
             QCOMPARE(notice.showings(), 1);
@@ -306,7 +294,7 @@ private slots:
 
             goTo(7);
             radio(4)->click();
-            control<QPushButton>(CuestionarioForm, "Button6")->click(); // Salir
+            click("Button6"); // Salir
         });
         QCOMPARE(result, int(Form::Cancel));
         expected[6] = 4;
@@ -340,16 +328,16 @@ private slots:
             QCOMPARE(checkedOptions(), QList<int>{3});
             QVERIFY(UserAnswers == blankSheet());
 
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
-            control<QPushButton>(CuestionarioForm, "Button2")->click();
+            click("Button3");
+            click("Button2");
             expectShown(1, 3);
             QCOMPARE(UserAnswers[0], 3);
             // Changing it later replaces the stored answer once the question is left.
             radio(4)->click();
             QCOMPARE(UserAnswers[0], 3);
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            click("Button3");
             QCOMPARE(UserAnswers[0], 4);
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
     }
 
@@ -361,16 +349,16 @@ private slots:
         ResetAnswers();
         runQuestionnaire([] {
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            click("Button3");
             expectShown(2, NoAnswer);
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button2")->click();
+            click("Button2");
             expectShown(1, 2);
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
+            click("Button3");
             expectShown(2, 2);
-            control<QPushButton>(CuestionarioForm, "Button4")->click();
+            click("Button4");
             expectShown(24, NoAnswer);
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
 
         // A sheet with a pattern of answers and blanks, shown forwards and backwards.
@@ -381,13 +369,13 @@ private slots:
         runQuestionnaire([&sheet] {
             for (int q = 1; q <= QuestionCount; ++q) {
                 expectShown(q, sheet[std::size_t(q - 1)]);
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+                click("Button3");
             }
             for (int q = QuestionCount; q >= 1; --q) {
                 expectShown(q, sheet[std::size_t(q - 1)]);
-                control<QPushButton>(CuestionarioForm, "Button2")->click();
+                click("Button2");
             }
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
         QVERIFY(UserAnswers == sheet);
     }
@@ -401,9 +389,9 @@ private slots:
             for (int q = 1; q <= QuestionCount; ++q) {
                 radio(CorrectOptions[std::size_t(q - 1)])->click();
                 if (q < QuestionCount)
-                    control<QPushButton>(CuestionarioForm, "Button3")->click();
+                    click("Button3");
             }
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
         });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 0);
@@ -416,11 +404,11 @@ private slots:
             for (int q = 1; q <= QuestionCount; ++q) {
                 if (q != 12)
                     radio(1)->click();
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+                click("Button3");
             }
             goTo(12);
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
         });
         QCOMPARE(again, int(Form::OK));
         QCOMPARE(notice.showings(), 0);
@@ -442,10 +430,10 @@ private slots:
                 if (q != 3 && q != 7 && q != 12)
                     radio(q % 4 + 1)->click();
                 if (q < QuestionCount)
-                    control<QPushButton>(CuestionarioForm, "Button3")->click();
+                    click("Button3");
             }
             goTo(12);
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
             QCOMPARE(notice.showings(), 1);
             QCOMPARE(notice.lines(0), noticeText(QStringLiteral("3, 7, 12")));
             QVERIFY(notice.questionnaireBelow(0));
@@ -454,21 +442,21 @@ private slots:
 
             // The question on show, now checked, drops out of the list.
             radio(1)->click();
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
             QCOMPARE(notice.showings(), 2);
             QCOMPARE(notice.lines(1), noticeText(QStringLiteral("3, 7")));
             expectShown(12, 1);
 
             goTo(3);
             radio(4)->click();
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
             QCOMPARE(notice.showings(), 3);
             QCOMPARE(notice.lines(2), noticeText(QStringLiteral("7")));
             expectShown(3, 4);
 
             goTo(7);
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
         });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 3);
@@ -488,22 +476,22 @@ private slots:
         const int result = runQuestionnaire([&notice] {
             goTo(5);
             radio(2)->click();
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
             QCOMPARE(notice.showings(), 1);
             expectShown(5, 2);
             QVERIFY(CuestionarioForm->isVisible());
             QCOMPARE(CuestionarioForm->modalResult(), int(Form::NoResult));
 
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
+            click("Button5");
             QCOMPARE(notice.showings(), 2);
             expectShown(5, 2);
             QVERIFY(CuestionarioForm->isVisible());
 
             // The user can still page on and come back.
-            control<QPushButton>(CuestionarioForm, "Button3")->click();
-            control<QPushButton>(CuestionarioForm, "Button2")->click();
+            click("Button3");
+            click("Button2");
             expectShown(5, 2);
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
         QCOMPARE(result, int(Form::Cancel));
         QCOMPARE(notice.lines(0).value(2), notice.lines(1).value(2));
@@ -519,8 +507,7 @@ private slots:
         ResetAnswers();
         NoticeReplies notice;
         notice.queue(NoticeReplies::Proceed);
-        const int result =
-            runQuestionnaire([] { control<QPushButton>(CuestionarioForm, "Button5")->click(); });
+        const int result = runQuestionnaire([] { click("Button5"); });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 1);
         QCOMPARE(notice.lines(0), noticeText(AllQuestions));
@@ -559,9 +546,7 @@ private slots:
     void leavingAndEscape()
     {
         ResetAnswers();
-        QCOMPARE(
-            runQuestionnaire([] { control<QPushButton>(CuestionarioForm, "Button6")->click(); }),
-            int(Form::Cancel));
+        QCOMPARE(runQuestionnaire([] { click("Button6"); }), int(Form::Cancel));
         QCOMPARE(runQuestionnaire([] { pressCloseBox(CuestionarioForm); }), int(Form::Cancel));
 
         NoticeReplies notice;
@@ -572,8 +557,8 @@ private slots:
             pressKey(CuestionarioForm, Qt::Key_Escape);
             stillOpen = CuestionarioForm->isVisible();
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 4);
-            control<QPushButton>(CuestionarioForm, "Button5")->click();
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button5");
+            click("Button6");
         });
         QVERIFY(stillOpen);
         QVERIFY(notice.stayedOpenOnEscape());
@@ -590,12 +575,12 @@ private slots:
         runQuestionnaire([&movedTo] {
             for (int q = 1; q <= 10; ++q) {
                 radio(q % 4 + 1)->click();
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+                click("Button3");
             }
             radio(4)->click();
             movedTo = CuestionarioForm->pos() + QPoint(40, 30);
             CuestionarioForm->move(movedTo);
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
         QCOMPARE(UserAnswers[10], 4);
 
@@ -607,9 +592,9 @@ private slots:
                 expectShown(q, NoAnswer);
                 if (QTest::currentTestFailed())
                     return;
-                control<QPushButton>(CuestionarioForm, "Button3")->click();
+                click("Button3");
             }
-            control<QPushButton>(CuestionarioForm, "Button6")->click();
+            click("Button6");
         });
         QCOMPARE(shownAt, movedTo);
         QVERIFY(UserAnswers == blankSheet());

@@ -127,16 +127,6 @@ QString describe(const std::vector<Window> &windows)
     return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
-// The number (1 to 4) of the checked button, or NoAnswer.
-int checkedOption(const std::array<QRadioButton *, 4> &buttons)
-{
-    for (int k = 1; k <= OptionsPerQuestion; ++k) {
-        if (buttons[k - 1]->isChecked())
-            return k;
-    }
-    return NoAnswer;
-}
-
 int checkedCount(const std::array<QRadioButton *, 4> &buttons)
 {
     return int(
