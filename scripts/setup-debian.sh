@@ -8,10 +8,10 @@ PACKAGES="
     qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libxcb1-dev pkgconf
     qt6-wayland xvfb openbox weston xwayland
+    dbus-daemon at-spi2-core python3-pyatspi
     fonts-dejavu-core fonts-liberation2
     clang-tidy cppcheck
     desktop-file-utils appstream dpkg-dev file lintian
-    xvfb
 "
 
 missing=""
