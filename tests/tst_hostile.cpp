@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
-#include <functional>
 
 namespace {
 
@@ -123,12 +122,6 @@ template <typename Window> void verifyEveryQuestionFits(Window *form)
         QVERIFY(box->fontMetrics().horizontalAdvance(box->title()) < box->width());
         control<QPushButton>(form, "Button3")->click();
     }
-}
-
-void fillSheet(const std::function<std::int32_t(int)> &answerOf)
-{
-    for (int q = 1; q <= QuestionCount; ++q)
-        UserAnswers[q - 1] = answerOf(q);
 }
 
 QPoint scrollPositions(const Form *form)
@@ -248,10 +241,8 @@ private slots:
         whileShown(RCForm, [] { verifyEveryQuestionFits(RCForm); });
 
         // The evaluation with its longest texts: every item wrong, every item blank, all right.
-        const std::function<std::int32_t(int)> sheets[] = {
-            wrongOption, [](int) { return NoAnswer; }, [](int q) { return CorrectOptions[q - 1]; }};
-        for (const auto &answerOf : sheets) {
-            fillSheet(answerOf);
+        for (const char answer : {'w', '-', 'r'}) {
+            UserAnswers = sheetOf(std::string(QuestionCount, answer));
             whileShown(EvaluacionForm, [] { verifyCaptionsFit(EvaluacionForm); });
         }
     }

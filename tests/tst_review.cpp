@@ -133,8 +133,7 @@ private slots:
     // focus on "Inicial"; the question area offers nothing to tab to.
     void opensOnQuestionOne()
     {
-        for (int q = 1; q <= QuestionCount; ++q)
-            UserAnswers[q - 1] = wrongOption(q);
+        UserAnswers = sheetOf(std::string(QuestionCount, 'w'));
         QWidget *focused = nullptr;
         QList<QWidget *> tabbedTo;
         review([&] {
@@ -158,45 +157,27 @@ private slots:
         QCOMPARE(QSet<QWidget *>(tabbedTo.begin(), tabbedTo.end()).size(), 5);
     }
 
+    // Each press and the question it leaves on show: "Anterior" on 1 and "Siguiente" on 24
+    // change nothing, with no wrapping round; neither do "Final" and "Inicial" repeated on
+    // their own ends.
     void navigationStaysWithinTheQuestions()
     {
+        QList<QPair<const char *, int>> steps = {{"Button2", 1}, {"Button2", 1}};
+        for (int q = 2; q <= QuestionCount; ++q)
+            steps.append({"Button3", q});
+        steps += {{"Button3", 24}, {"Button3", 24}};
+        for (int q = QuestionCount - 1; q >= 1; --q)
+            steps.append({"Button2", q});
+        for (int q = 2; q <= 7; ++q)
+            steps.append({"Button3", q});
+        steps += {{"Button4", 24}, {"Button4", 24}, {"Button2", 23},
+                  {"Button1", 1},  {"Button1", 1},  {"Button3", 2}};
         UserAnswers.fill(NoAnswer);
         review([&] {
-            // "Anterior" on question 1 changes nothing; the window does not wrap to 24.
-            control<QPushButton>(RCForm, "Button2")->click();
-            VERIFY_SHOWS(1);
-            control<QPushButton>(RCForm, "Button2")->click();
-            VERIFY_SHOWS(1);
-            // "Siguiente" through every question.
-            for (int q = 2; q <= QuestionCount; ++q) {
-                control<QPushButton>(RCForm, "Button3")->click();
+            for (const auto &[button, q] : steps) {
+                control<QPushButton>(RCForm, button)->click();
                 VERIFY_SHOWS(q);
             }
-            // "Siguiente" on 24 changes nothing; no wrap to 1.
-            control<QPushButton>(RCForm, "Button3")->click();
-            VERIFY_SHOWS(24);
-            control<QPushButton>(RCForm, "Button3")->click();
-            VERIFY_SHOWS(24);
-            // "Anterior" all the way back.
-            for (int q = QuestionCount - 1; q >= 1; --q) {
-                control<QPushButton>(RCForm, "Button2")->click();
-                VERIFY_SHOWS(q);
-            }
-            // "Final" and "Inicial" from the middle, and repeated on their own ends.
-            for (int i = 0; i < 6; ++i)
-                control<QPushButton>(RCForm, "Button3")->click();
-            control<QPushButton>(RCForm, "Button4")->click();
-            VERIFY_SHOWS(24);
-            control<QPushButton>(RCForm, "Button4")->click();
-            VERIFY_SHOWS(24);
-            control<QPushButton>(RCForm, "Button2")->click();
-            VERIFY_SHOWS(23);
-            control<QPushButton>(RCForm, "Button1")->click();
-            VERIFY_SHOWS(1);
-            control<QPushButton>(RCForm, "Button1")->click();
-            VERIFY_SHOWS(1);
-            control<QPushButton>(RCForm, "Button3")->click();
-            VERIFY_SHOWS(2);
         });
     }
 
@@ -204,18 +185,9 @@ private slots:
     // every answer wrong, every answer right, and answers that are not options at all.
     void showsTheKeyWhateverTheAnswers()
     {
-        QList<std::array<std::int32_t, QuestionCount>> sheets;
-        std::array<std::int32_t, QuestionCount> sheet{};
-        sheet.fill(NoAnswer);
-        sheets << sheet;
-        for (int q = 1; q <= QuestionCount; ++q)
-            sheet[q - 1] = wrongOption(q);
-        sheets << sheet;
-        std::copy(CorrectOptions.begin(), CorrectOptions.end(), sheet.begin());
-        sheets << sheet;
-        sheet.fill(0);
-        sheets << sheet;
-        for (const auto &answers : sheets) {
+        for (const AnswerSheet &answers :
+             {sheetOf(std::string(QuestionCount, '-')), sheetOf(std::string(QuestionCount, 'w')),
+              sheetOf(std::string(QuestionCount, 'r')), AnswerSheet{}}) {
             UserAnswers = answers;
             review([&] {
                 control<QPushButton>(RCForm, "Button4")->click();

@@ -124,7 +124,7 @@ class TextFitTest : public QObject
         QStringList failures;
         QString widestStem, tallestCommentary;
         int tallest = 0;
-        whenShownModally(window, [&] {
+        showModallyAndRun(window, [&] {
             for (int q = 1; q <= QuestionCount; ++q) {
                 if (q > 1)
                     control<QPushButton>(window, "Button3")->click();
@@ -153,9 +153,7 @@ class TextFitTest : public QObject
                     }
                 }
             }
-            pressCloseBox(window);
         });
-        window->showModal();
         if (withCommentary)
             qInfo("tallest commentary: %s (%s)", qPrintable(tallestCommentary),
                   qPrintable(fontOf(control<RichEditBox>(RCForm, "RCRichEdit"))));
@@ -206,7 +204,7 @@ private slots:
         RichEditBox *box = control<RichEditBox>(RCForm, "RCRichEdit");
         QString longest;
         for (int q = 1; q <= QuestionCount; ++q) {
-            const QString text = QString::fromStdString(Commentary(q));
+            const QString text = commentary(q);
             if (text.size() > longest.size())
                 longest = text;
         }
@@ -226,34 +224,30 @@ private slots:
         QVERIFY(caught);
     }
 
-    void introductionFits()
+    void memoFits_data()
     {
-        QVERIFY(MainForm->isVisible());
-        QCOMPARE(control<MemoBox>(MainForm, "Memo1")->document()->lineCount(), 23);
-        verifyMemo(control<MemoBox>(MainForm, "Memo1"), QStringLiteral("introduction"));
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("introduction") << "main" << 23 << "Consta de 24 frases";
+        QTest::newRow("credits") << "credits" << 17 << "Sofía Vega Blanco.";
+        // The notice at its fullest: all 24 questions blank.
+        QTest::newRow("notice") << "notice" << 5 << EveryQuestion;
     }
 
-    void creditsFit()
+    // The three plain text boxes show their whole texts, in so many lines.
+    void memoFits()
     {
-        whenShownModally(CreditosForm, [&] {
-            verifyMemo(control<MemoBox>(CreditosForm, "Memo1"), QStringLiteral("credits"));
-            control<QPushButton>(CreditosForm, "Button5")->click();
+        QFETCH(QString, windowName);
+        QFETCH(QString, shown);
+        Form *window = programWindow(windowName);
+        auto *memo = control<MemoBox>(window, "Memo1");
+        whileShown(window, [&] {
+            QVERIFY(memo->isVisible());
+            QVERIFY2(memo->toPlainText().contains(shown), qPrintable(memo->toPlainText()));
+            QTEST(memo->document()->lineCount(), "lines");
+            verifyMemo(memo, windowName);
         });
-        CreditosForm->showModal();
-    }
-
-    // The notice at its fullest: all 24 questions blank.
-    void noticeWithEveryItemFits()
-    {
-        UserAnswers.fill(NoAnswer);
-        QString text;
-        whenShownModally(AvisoForm, [&] {
-            text = control<MemoBox>(AvisoForm, "Memo1")->toPlainText();
-            verifyMemo(control<MemoBox>(AvisoForm, "Memo1"), QStringLiteral("notice"));
-            control<QPushButton>(AvisoForm, "Button5")->click();
-        });
-        AvisoForm->showModal();
-        QVERIFY(text.contains(QStringLiteral("21, 22, 23, 24")));
     }
 };
 

@@ -222,52 +222,59 @@ private slots:
         QCOMPARE(credits.firstPlacement(), QPoint(0, 0));
     }
 
-    void fitToScreenComparesStrictly()
+    void fitToScreen_data()
     {
-        useScreen(QSize(858, 743));
-        {
-            TMainForm main;
-            QCOMPARE(main.outerSize(), QSize(858, 743));
-            QVERIFY(main.hasAutomaticScrollRanges());
-        }
-        useScreen(QSize(857, 742));
-        TMainForm main;
-        QCOMPARE(main.outerSize(), QSize(807, 692));
-        QCOMPARE(main.scrollRange(Qt::Horizontal), 858);
-        QCOMPARE(main.scrollRange(Qt::Vertical), 743);
-        QCOMPARE(main.scrollPosition(Qt::Horizontal), 0);
-        QCOMPARE(main.scrollPosition(Qt::Vertical), 0);
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QSize>("outer");
+        // The scroll ranges of a shrunk window; none for one that keeps the automatic ones.
+        QTest::addColumn<QSize>("ranges");
+        QTest::newRow("main, exactly the screen")
+            << QSize(858, 743) << QMargins() << "main" << QSize(858, 743) << QSize();
+        QTest::newRow("main, one pixel more than the screen")
+            << QSize(857, 742) << QMargins() << "main" << QSize(807, 692) << QSize(858, 743);
+        // The frame and title bar add exactly 25 pixels: the main window still fits.
+        QTest::newRow("main, 768 pixels high with frame")
+            << QSize(1366, 768) << QMargins(1, 23, 1, 2) << "main" << QSize(860, 768) << QSize();
+        // One pixel more: its former outer height is its range; the horizontal range stays
+        // the one of the controls, the right edge of the panel.
+        QTest::newRow("main, 769 pixels high with frame")
+            << QSize(1366, 768) << QMargins(1, 23, 1, 3) << "main" << QSize(860, 718)
+            << QSize(841, 769);
+        // The review, 1316 pixels wide and 851 high with its frame, keeps the computed range
+        // of the direction that fits: its lowest control, "Salir", has top 756, height 45.
+        QTest::newRow("review, shrunk in one direction")
+            << QSize(1280, 1024) << QMargins(6, 30, 7, 5) << "review" << QSize(1230, 851)
+            << QSize(1316, 801);
+        QTest::newRow("credits, never fitted")
+            << QSize(400, 300) << QMargins() << "credits" << QSize(575, 415) << QSize();
     }
 
-    void fitToScreenKeepsComputedRangeOfADirectionThatFits()
+    // A window larger than the screen, frame included, is shrunk to it and scrolls its
+    // content from the top left; one that fits, however tightly, keeps its size.
+    void fitToScreen()
     {
-        // A frame that makes the review window 1316 pixels wide and 851 high.
-        useScreen(QSize(1280, 1024), QMargins(6, 30, 7, 5));
+        QFETCH(QSize, screen);
+        QFETCH(QMargins, frame);
+        QFETCH(QString, windowName);
+        QFETCH(QSize, ranges);
+        useScreen(screen, frame);
         TMainForm main;
-        TRCForm review;
-        QCOMPARE(review.outerSize(), QSize(1230, 851));
-        QCOMPARE(review.scrollRange(Qt::Horizontal), 1316);
-        // The lowest control is "Salir": top 756, height 45.
-        QCOMPARE(review.scrollRange(Qt::Vertical), 801);
-        QVERIFY(!review.hasAutomaticScrollRanges());
-    }
-
-    void fitToScreenOnA768PixelScreen()
-    {
-        // Frame and title bar adding exactly 25 pixels: the main window still fits.
-        useScreen(QSize(1366, 768), QMargins(1, 23, 1, 2));
-        {
-            TMainForm main;
-            QCOMPARE(main.outerSize().height(), 768);
-            QVERIFY(main.hasAutomaticScrollRanges());
+        std::unique_ptr<Form> other;
+        if (windowName == QLatin1String("review"))
+            other = std::make_unique<TRCForm>();
+        else if (windowName == QLatin1String("credits"))
+            other = std::make_unique<TCreditosForm>();
+        Form *form = other ? other.get() : &main;
+        QTEST(form->outerSize(), "outer");
+        QCOMPARE(form->hasAutomaticScrollRanges(), ranges.isEmpty());
+        if (!ranges.isEmpty()) {
+            QCOMPARE(form->scrollRange(Qt::Horizontal), ranges.width());
+            QCOMPARE(form->scrollRange(Qt::Vertical), ranges.height());
         }
-        // One pixel more and it is shrunk, with its former outer height as its range.
-        useScreen(QSize(1366, 768), QMargins(1, 23, 1, 3));
-        TMainForm main;
-        QCOMPARE(main.outerSize().height(), 718);
-        QCOMPARE(main.scrollRange(Qt::Vertical), 769);
-        // The horizontal range stays the one of the controls: the right edge of the panel.
-        QCOMPARE(main.scrollRange(Qt::Horizontal), 841);
+        QCOMPARE(form->scrollPosition(Qt::Horizontal), 0);
+        QCOMPARE(form->scrollPosition(Qt::Vertical), 0);
     }
 
     // The scroll keys move a window's view of its content and change nothing else: the
@@ -346,15 +353,6 @@ private slots:
             pressCloseBox(&questionnaire);
         });
         questionnaire.showModal();
-    }
-
-    void creditsAreNeverFitted()
-    {
-        useScreen(QSize(400, 300));
-        TMainForm main;
-        TCreditosForm credits;
-        QCOMPARE(credits.outerSize(), QSize(575, 415));
-        QVERIFY(credits.hasAutomaticScrollRanges());
     }
 
     void scaledWindowsFollowTheSystemTextSize()
