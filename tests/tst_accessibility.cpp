@@ -169,10 +169,13 @@ void verifyContinuations(const ContinuationButtons &buttons, int q, int checkedO
     }
 }
 
-// Pages a questionnaire or review window forward to the question.
-template <typename Window> void pageTo(Window *window, int question)
+// Shows question q in the questionnaire or the review, just shown: 24 by "Final", the
+// others by "Siguiente".
+void showQuestion(Form *window, int q)
 {
-    while (window->CurrentQuestion < question)
+    if (q == QuestionCount)
+        control<QPushButton>(window, "Button4")->click();
+    for (int i = 1; i < q && q < QuestionCount; ++i)
         control<QPushButton>(window, "Button3")->click();
 }
 
@@ -312,46 +315,58 @@ private slots:
         QTEST(text.split(QLatin1Char('\n')).value(line - 1), "lineText");
     }
 
-    void questionnaire_data()
+    void questionWindows_data()
     {
+        QTest::addColumn<QString>("windowName");
         QTest::addColumn<int>("question");
         QTest::addColumn<int>("answer");
-        QTest::newRow("first, unanswered") << 1 << int(NoAnswer);
-        QTest::newRow("raised exponent, answered") << 5 << 2;
-        QTest::newRow("middle, answered") << 13 << 4;
-        QTest::newRow("last, unanswered") << 24 << int(NoAnswer);
+        for (const char *name : {"questionnaire", "review"}) {
+            QTest::addRow("%s, first, unanswered", name) << name << 1 << int(NoAnswer);
+            QTest::addRow("%s, raised exponents", name) << name << 5 << 2;
+            QTest::addRow("%s, raised nano exponent", name) << name << 13 << 4;
+            QTest::addRow("%s, last, unanswered", name) << name << 24 << int(NoAnswer);
+        }
     }
 
-    // Each question on show: the frame spoken as "Pregunta q de 24" with the stem as its
-    // description, the continuations by their texts with the answer checked, the stem box
-    // by its role with the stem readable although the box is inert.
-    void questionnaire()
+    // Each question on show: the frame spoken as "Pregunta q de 24" (in the questionnaire
+    // with the stem as its description), the continuations by their texts with the answer
+    // checked (in the review the key's, not to be operated), and the stem box and the
+    // review's commentary by their roles with their whole text readable, bold and raised
+    // characters included, although the boxes are inert.
+    void questionWindows()
     {
+        QFETCH(QString, windowName);
+        Form *window = programWindow(windowName);
         QFETCH(int, question);
         QFETCH(int, answer);
-        ResetAnswers();
         UserAnswers[question - 1] = answer;
-        showModallyAndRun(CuestionarioForm, [&] {
-            if (question == QuestionCount)
-                control<QPushButton>(CuestionarioForm, "Button4")->click();
-            pageTo(CuestionarioForm, question);
-            QCOMPARE(namingFaults(CuestionarioForm), QString());
-            QCOMPARE(spokenName(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")),
-                     QStringLiteral("Pregunta %1 de 24").arg(question));
-            QCOMPARE(accessibleOf(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox"))
-                         ->text(QAccessible::Description),
-                     stem(question));
-            QCOMPARE(spokenName(control<QGroupBox>(CuestionarioForm, "RadioGroup1")),
+        const bool review = window == RCForm;
+        showModallyAndRun(window, [&] {
+            showQuestion(window, question);
+            QCOMPARE(namingFaults(window), QString());
+            auto *frame = control<QGroupBox>(window, "QuestionsGroupBox");
+            QCOMPARE(spokenName(frame), QStringLiteral("Pregunta %1 de 24").arg(question));
+            if (!review)
+                QCOMPARE(accessibleOf(frame)->text(QAccessible::Description), stem(question));
+            const ContinuationButtons buttons =
+                review ? RCForm->radioButtons() : CuestionarioForm->radioButtons();
+            QCOMPARE(spokenName(control<QGroupBox>(window, review ? "RadioGroup2" : "RadioGroup1")),
                      QStringLiteral("Respuestas"));
-            verifyContinuations(CuestionarioForm->radioButtons(), question, answer);
-            QCOMPARE(spokenName(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit")),
-                     QStringLiteral("Enunciado"));
-            QCOMPARE(firstLineOf(
-                         readableText(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"))),
-                     stem(question));
-            verifyReadableButInert(control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit"));
+            verifyContinuations(buttons, question, review ? CorrectOptions[question - 1] : answer);
+            for (QRadioButton *button : buttons)
+                QCOMPARE(bool(accessibleOf(button)->state().focusable), !review);
+            auto *stemBox = control<RichEditBox>(window, "QuestionsRichEdit");
+            QCOMPARE(spokenName(stemBox), QStringLiteral("Enunciado"));
+            QCOMPARE(firstLineOf(readableText(stemBox)), stem(question));
+            verifyReadableButInert(stemBox);
+            if (review) {
+                auto *commentaryBox = control<RichEditBox>(RCForm, "RCRichEdit");
+                QCOMPARE(spokenName(commentaryBox), QStringLiteral("Comentario"));
+                QCOMPARE(firstLineOf(readableText(commentaryBox)), commentary(question));
+                verifyReadableButInert(commentaryBox);
+                verifyCharacterGeometry(commentaryBox);
+            }
         });
-        ResetAnswers();
     }
 
     void evaluation_data()
@@ -480,54 +495,10 @@ private slots:
         ResetAnswers();
         QString raised;
         showModallyAndRun(window, [&] {
-            if (auto *questionnaire = qobject_cast<TCuestionarioForm *>(window))
-                pageTo(questionnaire, question);
-            else
-                pageTo(static_cast<TRCForm *>(window), question);
+            showQuestion(window, question);
             raised = superscriptCharacters(window->findChild<QWidget *>(box));
         });
         QTEST(raised, "raised");
-    }
-
-    void review_data()
-    {
-        QTest::addColumn<int>("question");
-        QTest::newRow("first") << 1;
-        QTest::newRow("raised exponents") << 5;
-        QTest::newRow("raised nano exponent") << 13;
-        QTest::newRow("last") << 24;
-    }
-
-    // Each question on show: the frame, the continuations with the key checked, and the stem
-    // and the commentary by their roles with their whole text readable, bold and raised
-    // characters included, although nothing on the panel can be operated.
-    void review()
-    {
-        QFETCH(int, question);
-        showModallyAndRun(RCForm, [&] {
-            if (question == QuestionCount)
-                control<QPushButton>(RCForm, "Button4")->click();
-            pageTo(RCForm, question);
-            QCOMPARE(namingFaults(RCForm), QString());
-            QCOMPARE(spokenName(control<QGroupBox>(RCForm, "QuestionsGroupBox")),
-                     QStringLiteral("Pregunta %1 de 24").arg(question));
-            QCOMPARE(spokenName(control<QGroupBox>(RCForm, "RadioGroup2")),
-                     QStringLiteral("Respuestas"));
-            verifyContinuations(RCForm->radioButtons(), question, CorrectOptions[question - 1]);
-            for (QRadioButton *button : RCForm->radioButtons())
-                QVERIFY(!accessibleOf(button)->state().focusable);
-            QCOMPARE(spokenName(control<RichEditBox>(RCForm, "QuestionsRichEdit")),
-                     QStringLiteral("Enunciado"));
-            QCOMPARE(firstLineOf(readableText(control<RichEditBox>(RCForm, "QuestionsRichEdit"))),
-                     stem(question));
-            QCOMPARE(spokenName(control<RichEditBox>(RCForm, "RCRichEdit")),
-                     QStringLiteral("Comentario"));
-            QCOMPARE(firstLineOf(readableText(control<RichEditBox>(RCForm, "RCRichEdit"))),
-                     commentary(question));
-            verifyReadableButInert(control<RichEditBox>(RCForm, "QuestionsRichEdit"));
-            verifyReadableButInert(control<RichEditBox>(RCForm, "RCRichEdit"));
-            verifyCharacterGeometry(control<RichEditBox>(RCForm, "RCRichEdit"));
-        });
     }
 };
 

@@ -254,38 +254,27 @@ private slots:
         ResetAnswers();
         NoticeReplies notice;
         Sheet expected = blankSheet();
-        int result = runQuestionnaire([&expected, &notice] {
-            radio(2)->click();
-            click("Button3"); // Siguiente
-            expected[0] = 2;
-            QVERIFY(UserAnswers == expected);
-            expectShown(2, NoAnswer);
-
-            radio(4)->click();
-            click("Button2"); // Anterior
-            expected[1] = 4;
-            QVERIFY(UserAnswers == expected);
-            expectShown(1, 2);
-
-            goTo(3);
-            radio(1)->click();
-            click("Button1"); // Inicial
-            expected[2] = 1;
-            QVERIFY(UserAnswers == expected);
-            expectShown(1, 2);
-
-            goTo(4);
-            radio(3)->click();
-            click("Button4"); // Final
-            expected[3] = 3;
-            QVERIFY(UserAnswers == expected);
-            expectShown(24, NoAnswer);
-
-            // Submission stores before it looks for blanks: 24 is not listed.
-            radio(2)->click();
-            click("Button5");
-            expected[23] = 2;
-            QVERIFY(UserAnswers == expected);
+        // The question, the continuation checked on it, the button that leaves it, and the
+        // question then on show with its check. Submission stores before it looks for blanks.
+        const struct Step {
+            int question, option;
+            const char *button;
+            int next, nextChecked;
+        } steps[] = {{1, 2, "Button3", 2, NoAnswer},
+                     {2, 4, "Button2", 1, 2},
+                     {3, 1, "Button1", 1, 2},
+                     {4, 3, "Button4", 24, NoAnswer},
+                     {24, 2, "Button5", 24, 2}};
+        int result = runQuestionnaire([&] {
+            for (const Step &step : steps) {
+                goTo(step.question);
+                radio(step.option)->click();
+                click(step.button);
+                expected[step.question - 1] = step.option;
+                QVERIFY(UserAnswers == expected);
+                expectShown(step.next, step.nextChecked);
+            }
+            // 24 is not listed.
             QCOMPARE(notice.showings(), 1);
             QCOMPARE(notice.lastLines().value(2),
                      QStringLiteral("5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, "
