@@ -395,11 +395,82 @@ private slots:
         showModallyAndRun(CuestionarioForm, [this] { drawnExponent(); });
     }
 
-    // The review marks option references in bold and raises the written exponents of
-    // questions 5 and 13; each question starts from a clean box.
+    void reviewMarks_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<bool>("fromTheEnd");
+        QTest::addColumn<QStringList>("references");
+        QTest::addColumn<QList<int>>("raised");
+        QTest::addColumn<QString>("raisedText");
+        const QString five = commentary(5);
+        const auto at = [&five](const char *snippet) {
+            return int(five.indexOf(QLatin1String(snippet), 0, Qt::CaseInsensitive));
+        };
+        const QList<int> raisedInFive = {at("mc2") + 2, at("c2,") + 1, at("108") + 2,
+                                         at("1013") + 2, at("1013") + 3};
+        const QList<int> nano = span(int(commentary(13).indexOf(QLatin1String("-9"))), 2);
+        // Every question's four references bold, paged to from question 1: nothing of the
+        // question before carries over. Some with their references written out.
+        for (int q = 1; q <= QuestionCount; ++q) {
+            QTest::addRow("question %d", q)
+                << q << false
+                << (q == 1    ? QStringList{"1.1", "1.4", "1.2", "1.3"}
+                    : q == 3  ? QStringList{"3.4", "3.1", "3.3", "3.2"}
+                    : q == 5  ? QStringList{"5.2", "5.4", "5.3", "5.1"}
+                    : q == 13 ? QStringList{"13.1", "13.4", "13.2", "13.3"}
+                              : QStringList())
+                << (q == 5    ? raisedInFive
+                    : q == 13 ? nano
+                              : QList<int>())
+                << (q == 5    ? "22813"
+                    : q == 13 ? "-9"
+                              : "");
+        }
+        QTest::newRow("question 5, coming back from 24")
+            << 5 << true << QStringList() << raisedInFive << "22813";
+    }
+
+    // The review marks its option references in bold and raises the written exponents of
+    // questions 5 and 13 (and the "2" of question 5's stem); each question starts from a
+    // clean box, however it is reached.
     void reviewMarks()
     {
-        showModallyAndRun(RCForm, [this] { reviewQuestions(); });
+        QFETCH(int, question);
+        QFETCH(bool, fromTheEnd);
+        QFETCH(QStringList, references);
+        QFETCH(QList<int>, raised);
+        showModallyAndRun(RCForm, [&] {
+            if (fromTheEnd) {
+                control<QPushButton>(RCForm, "Button4")->click();
+                clickTimes(control<QPushButton>(RCForm, "Button2"), QuestionCount - question);
+            } else {
+                clickTimes(control<QPushButton>(RCForm, "Button3"), question - 1);
+            }
+            QCOMPARE(int(RCForm->CurrentQuestion), question);
+            auto *box = control<RichEditBox>(RCForm, "RCRichEdit");
+            QCOMPARE(box->wholeText(), commentary(question) + QLatin1Char('\n'));
+            QStringList found;
+            const QList<int> bold = referencePositions(question, &found);
+            QCOMPARE(found.size(), 4);
+            if (!references.isEmpty())
+                QCOMPARE(found, references);
+            QTEST(charactersAt(commentary(question), raised), "raisedText");
+            for (int p : raised)
+                QVERIFY(!bold.contains(p));
+            checkMarks(box, raised, bold, "commentary");
+            const int last = int(stem(question).size()) - 1;
+            checkMarks(control<RichEditBox>(RCForm, "QuestionsRichEdit"),
+                       question == 5 ? QList<int>{last} : QList<int>{}, {}, "stem");
+        });
+    }
+
+    // Commentary 3 ends with a reference and its full stop: its row above checks that the
+    // full stop is not bold.
+    void aCommentaryEndsWithAReference()
+    {
+        const QString text = commentary(3);
+        QCOMPARE(referencePositions(3).last(), int(text.size()) - 2);
+        QCOMPARE(text.back(), QLatin1Char('.'));
     }
 
 private:
@@ -457,99 +528,6 @@ private:
         QCOMPARE((raisedE.bottom - raisedTwo.bottom) - (plainE.bottom - plainTwo.bottom), 4);
         QCOMPARE(raisedTwo.height(), plainTwo.height());
         QCOMPARE(raisedE.height(), plainE.height());
-    }
-
-    void reviewQuestions()
-    {
-        RichEditBox *comment = control<RichEditBox>(RCForm, "RCRichEdit");
-        RichEditBox *question = control<RichEditBox>(RCForm, "QuestionsRichEdit");
-
-        // Question 1: four references, three characters each, nothing raised.
-        QCOMPARE(int(RCForm->CurrentQuestion), 1);
-        QStringList references;
-        QList<int> bold = referencePositions(1, &references);
-        QCOMPARE(references, QStringList({"1.1", "1.4", "1.2", "1.3"}));
-        QCOMPARE(comment->wholeText(), commentary(1) + QLatin1Char('\n'));
-        checkMarks(comment, {}, bold, "review 1");
-        checkMarks(question, {}, {}, "review 1 stem");
-
-        // Question 3: the reference that ends the commentary is bold, its full stop is not.
-        clickTimes(control<QPushButton>(RCForm, "Button3"), 2);
-        QCOMPARE(int(RCForm->CurrentQuestion), 3);
-        references.clear();
-        bold = referencePositions(3, &references);
-        const int end = int(commentary(3).size());
-        QCOMPARE(references, QStringList({"3.4", "3.1", "3.3", "3.2"}));
-        QCOMPARE(bold.last(), end - 2);
-        QCOMPARE(commentary(3).at(end - 1), QLatin1Char('.'));
-        checkMarks(comment, {}, bold, "review 3");
-
-        // Question 5: the stem's "2" and five characters of the commentary raised.
-        clickTimes(control<QPushButton>(RCForm, "Button3"), 2);
-        QCOMPARE(int(RCForm->CurrentQuestion), 5);
-        checkReviewFive("review 5");
-
-        // Question 6 right after 5: nothing of 5 carries over.
-        control<QPushButton>(RCForm, "Button3")->click();
-        references.clear();
-        bold = referencePositions(6, &references);
-        QCOMPARE(references.size(), 4);
-        QCOMPARE(bold.size(), 12);
-        checkMarks(comment, {}, bold, "review 6");
-        checkMarks(question, {}, {}, "review 6 stem");
-
-        // Question 13: "-9" raised and four references of four characters.
-        clickTimes(control<QPushButton>(RCForm, "Button3"), 7);
-        QCOMPARE(int(RCForm->CurrentQuestion), 13);
-        references.clear();
-        bold = referencePositions(13, &references);
-        QCOMPARE(references, QStringList({"13.1", "13.4", "13.2", "13.3"}));
-        QCOMPARE(bold.size(), 16);
-        const int nano = int(commentary(13).indexOf(QLatin1String("-9")));
-        QVERIFY(nano > 0);
-        checkMarks(comment, span(nano, 2), bold, "review 13");
-        checkMarks(question, {}, {}, "review 13 stem");
-
-        // Every other question: its four references bold and nothing raised.
-        for (int q = 1; q <= QuestionCount; ++q) {
-            if (q == 5 || q == 13)
-                continue;
-            control<QPushButton>(RCForm, "Button1")->click();
-            clickTimes(control<QPushButton>(RCForm, "Button3"), q - 1);
-            references.clear();
-            bold = referencePositions(q, &references);
-            QCOMPARE(references.size(), 4);
-            checkMarks(comment, {}, bold, qPrintable(QStringLiteral("review %1").arg(q)));
-            checkMarks(question, {}, {}, qPrintable(QStringLiteral("review %1 stem").arg(q)));
-            if (QTest::currentTestFailed())
-                return;
-        }
-
-        // Question 5 a second time, coming back from 13: the same marks as the first time.
-        control<QPushButton>(RCForm, "Button4")->click();
-        clickTimes(control<QPushButton>(RCForm, "Button2"), QuestionCount - 5);
-        QCOMPARE(int(RCForm->CurrentQuestion), 5);
-        checkReviewFive("review 5 again");
-    }
-
-    void checkReviewFive(const char *where)
-    {
-        const QString text = commentary(5);
-        const auto at = [&text](const char *snippet) {
-            return int(text.indexOf(QLatin1String(snippet), 0, Qt::CaseInsensitive));
-        };
-        const QList<int> raised = {at("mc2") + 2, at("c2,") + 1, at("108") + 2, at("1013") + 2,
-                                   at("1013") + 3};
-        QCOMPARE(charactersAt(text, raised), QStringLiteral("22813"));
-        QStringList references;
-        const QList<int> bold = referencePositions(5, &references);
-        QCOMPARE(references, QStringList({"5.2", "5.4", "5.3", "5.1"}));
-        for (int p : raised)
-            QVERIFY(!bold.contains(p));
-        checkMarks(control<RichEditBox>(RCForm, "RCRichEdit"), raised, bold, where);
-        const int last = int(stem(5).size()) - 1;
-        QCOMPARE(stem(5).at(last), QLatin1Char('2'));
-        checkMarks(control<RichEditBox>(RCForm, "QuestionsRichEdit"), {last}, {}, where);
     }
 };
 
