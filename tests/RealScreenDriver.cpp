@@ -8,8 +8,16 @@
 //       frame=l,t,r,b assumed=l,t,r,b scroll=h,v focus=<control> active=<0|1>
 // "outer" and "frame" are what the window system drew, "assumed" what fitting and placement
 // counted on. The minimise case adds "minimised main=<0|1> questionnaire=<0|1>" and
-// "restored main=<0|1> questionnaire=<0|1>". A step that is not reached in time prints
-// "timeout <step>" and ends the program with status 2; nothing waits for ever.
+// "restored main=<0|1> questionnaire=<0|1>". With "--try=<step>,<step>...", the keyboard and
+// the mouse of the X server (xdotool) try the windows of those steps: a click 900 px into the
+// row of a continuation, right of its caption, reported as
+//   <step>/click row=<name> at=900 caption=<right edge of Qt's own hit area> inview=<0|1>
+//       before=<checked continuation or -> after=<the same, after the click>
+// then each scroll key in turn, reported as
+//   <step>/<key> before=h,v after=h,v range=h,v page=h,v focus=<before>,<after>
+//       question=<before>,<after> checked=<before>,<after> input=<0|1>
+// A step that is not reached in time prints "timeout <step>" and ends the program with
+// status 2; nothing waits for ever.
 
 #include "AvisoUnit.h"
 #include "Creditos.h"
@@ -24,9 +32,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -207,6 +218,131 @@ void minimiseAndRestore(Form *questionnaire)
     print(QStringLiteral("restored ") + states());
 }
 
+// Counts the key and mouse button releases the program has received.
+class ReleaseCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease)
+            ++count;
+        return false;
+    }
+};
+
+ReleaseCounter releases;
+
+// Has the X server deliver keys or clicks as from the user's own devices, then waits until
+// the program has received them. A window manager still busy with a window just mapped may
+// swallow them: they are sent again then.
+void sendThroughServer(const QString &step, const QStringList &xdotoolArguments)
+{
+    const int before = releases.count;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (QProcess::execute(QStringLiteral("xdotool"), xdotoolArguments) != 0)
+            giveUp(step + QStringLiteral(" xdotool"));
+        if (waitFor([before] { return releases.count > before; }, StateTimeoutMs / 3))
+            return;
+    }
+    giveUp(step);
+}
+
+QString checkedContinuation(const Form *form)
+{
+    for (const QRadioButton *button : form->findChildren<QRadioButton *>()) {
+        if (button->isChecked())
+            return button->objectName();
+    }
+    return QStringLiteral("-");
+}
+
+// The right edge of the part of a radio button that Qt itself makes react to a click.
+int captionEnd(const QRadioButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    return button->style()
+        ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button)
+        .right();
+}
+
+// Clicks the row of the unchecked continuation with the shortest caption, 900 px from its left,
+// where that point is in view.
+void clickBesideCaption(const QString &step, Form *form)
+{
+    constexpr int ClickX = 900;
+    const QRadioButton *row = nullptr;
+    for (const QRadioButton *button : form->findChildren<QRadioButton *>()) {
+        if (!button->isChecked() && (!row || captionEnd(button) < captionEnd(row)))
+            row = button;
+    }
+    if (!row)
+        return;
+    const QPoint point = row->mapTo(form, QPoint(ClickX, row->height() / 2));
+    const QWidget *view = form->findChild<QScrollArea *>()->viewport();
+    const bool inView = QRect(view->mapTo(form, QPoint()), view->size()).contains(point);
+    const QString before = checkedContinuation(form);
+    if (inView)
+        sendThroughServer(step + QStringLiteral("/click"),
+                          {QStringLiteral("mousemove"), QStringLiteral("--window"),
+                           QString::number(form->winId()), QString::number(point.x()),
+                           QString::number(point.y()), QStringLiteral("click"),
+                           QStringLiteral("1")});
+    print(QStringLiteral("%1/click row=%2 at=%3 caption=%4 inview=%5 before=%6 after=%7")
+              .arg(step, row->objectName())
+              .arg(ClickX)
+              .arg(captionEnd(row))
+              .arg(inView ? 1 : 0)
+              .arg(before, checkedContinuation(form)));
+}
+
+// Each scroll key once, in an order in which every key moves the view where it can scroll.
+void pressScrollKeys(const QString &step, Form *form)
+{
+    static const std::pair<const char *, const char *> keys[] = {
+        {"PageDown", "Page_Down"},
+        {"PageUp", "Page_Up"},
+        {"Shift+PageDown", "shift+Page_Down"},
+        {"Shift+PageUp", "shift+Page_Up"},
+        {"Ctrl+End", "ctrl+End"},
+        {"Ctrl+Home", "ctrl+Home"}};
+    const auto *scroll = form->findChild<QScrollArea *>();
+    const QScrollBar *horizontal = scroll->horizontalScrollBar();
+    const QScrollBar *vertical = scroll->verticalScrollBar();
+    const auto state = [&] {
+        const QWidget *focus = form->focusWidget();
+        return QStringList{QStringLiteral("%1,%2").arg(horizontal->value()).arg(vertical->value()),
+                           focus ? focus->objectName() : QStringLiteral("-"),
+                           QString::number(CuestionarioForm->CurrentQuestion),
+                           checkedContinuation(form)};
+    };
+    for (const auto &[name, xdotoolName] : keys) {
+        const QStringList before = state();
+        sendThroughServer(step + QLatin1Char('/') + QLatin1String(name),
+                          {QStringLiteral("key"), QLatin1String(xdotoolName)});
+        const QStringList after = state();
+        print(QStringLiteral("%1/%2 before=%3 after=%4 range=%5,%6 page=%7,%8 focus=%9,%10 ")
+                  .arg(step, QLatin1String(name), before[0], after[0])
+                  .arg(horizontal->maximum())
+                  .arg(vertical->maximum())
+                  .arg(horizontal->pageStep())
+                  .arg(vertical->pageStep())
+                  .arg(before[1], after[1]) +
+              QStringLiteral("question=%1,%2 checked=%3,%4 input=%5")
+                  .arg(before[2], after[2], before[3], after[3])
+                  .arg(takesInput(form) ? 1 : 0));
+    }
+}
+
+// The steps whose windows the X server's keyboard and mouse try.
+QStringList triedSteps;
+
 struct Step {
     QString name;
     Form *(*form)();
@@ -239,6 +375,10 @@ private:
         }
         m_busy = true;
         report(step.name, form);
+        if (triedSteps.contains(step.name)) {
+            clickBesideCaption(step.name, form);
+            pressScrollKeys(step.name, form);
+        }
         if (form == CuestionarioForm && !onWayland()) {
             minimiseAndRestore(form);
             if (!waitFor([form] { return takesInput(form); }, StepTimeoutMs))
@@ -272,10 +412,14 @@ private:
 
 int main(int argc, char *argv[])
 {
-    focusGiven = !(argc > 1 && qstrcmp(argv[1], "--no-focus") == 0);
+    const QByteArray option = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    focusGiven = option != "--no-focus";
+    if (option.startsWith("--try="))
+        triedSteps = QString::fromLatin1(option.mid(6)).split(QLatin1Char(','));
     choosePlatform();
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
+    application.installEventFilter(&releases);
     PrepareApplication();
     CreateForms();
     {

@@ -13,6 +13,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -238,7 +239,37 @@ Run runProgram(const QString &driver, const QProcessEnvironment &environment,
     return run;
 }
 
-Run runOnX11(const Screen &screen, const QString &driver, const QString &home)
+// The windows whose scroll keys are tried on the X server's keyboard, and in which directions
+// the screen makes them smaller than their content; on 1920 x 1080 none is, and the keys must
+// do nothing.
+struct TriedWindow {
+    QSize screen;
+    const char *step;
+    Qt::Orientations shrunk;
+};
+
+const TriedWindow ScrolledWindows[] = {
+    {{800, 600}, "start", Qt::Horizontal | Qt::Vertical},
+    {{800, 600}, "review", Qt::Horizontal | Qt::Vertical},
+    {{1024, 768}, "test", Qt::Horizontal},
+    {{1024, 768}, "evaluation", Qt::Horizontal},
+    {{1366, 768}, "review", Qt::Vertical},
+    {{1920, 1080}, "test", {}},
+    {{1920, 1080}, "review", {}},
+};
+
+// The windows whose continuations' rows are clicked: the questionnaire ("test") and the
+// review, on screens where the point clicked is in view.
+const TriedWindow ClickedWindows[] = {
+    {{1366, 768}, "test", {}},
+    {{1366, 768}, "review", {}},
+    {{1920, 1080}, "test", {}},
+    {{1920, 1080}, "review", {}},
+};
+
+// Starts Xvfb with openbox on it, then runs what uses the display.
+Run onX11(const Screen &screen, const QString &home,
+          const std::function<Run(const QProcessEnvironment &)> &use)
 {
     const QStringList needed = {QStringLiteral("Xvfb"), QStringLiteral("openbox")};
     if (const QString missing = missingProgram(needed); !missing.isEmpty())
@@ -274,7 +305,30 @@ Run runOnX11(const Screen &screen, const QString &driver, const QString &home)
         QTest::qSleep(10);
     if (!QFile::exists(ready) || !waitForWindowManager(display))
         return {{}, QStringLiteral("openbox did not start"), -1, {}};
-    return runProgram(driver, environment);
+    return use(environment);
+}
+
+bool xdotoolMissing()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
+
+// The driver's options that have the X server's keyboard and mouse try the screen's windows.
+QStringList tryOptions(const Screen &screen)
+{
+    QStringList steps;
+    if (screen.dpi != 96 || screen.desktop != Desktop::Openbox || xdotoolMissing())
+        return {};
+    const auto add = [&](const auto &windows) {
+        for (const TriedWindow &window : windows) {
+            if (window.screen == screen.size && !steps.contains(QLatin1String(window.step)))
+                steps.append(QLatin1String(window.step));
+        }
+    };
+    add(ScrolledWindows);
+    add(ClickedWindows);
+    return steps.isEmpty() ? QStringList()
+                           : QStringList{QStringLiteral("--try=") + steps.join(',')};
 }
 
 Run runOnWeston(const Screen &screen, const QString &driver, const QString &home)
@@ -326,7 +380,10 @@ const Run &runOn(int index)
         const QString driver =
             QCoreApplication::applicationDirPath() + QStringLiteral("/realscreen_driver");
         QTemporaryDir home;
-        runs.insert(index, onOpenbox(screen) ? runOnX11(screen, driver, home.path())
+        const auto runDriver = [&](const QProcessEnvironment &environment) {
+            return runProgram(driver, environment, tryOptions(screen));
+        };
+        runs.insert(index, onOpenbox(screen) ? onX11(screen, home.path(), runDriver)
                                              : runOnWeston(screen, driver, home.path()));
     }
     return runs[index];
@@ -339,6 +396,150 @@ const Run &runOn(int index)
         if ((run).steps.size() < 2)                                                                \
             QFAIL(qPrintable(QStringLiteral("no window reported:\n") + (run).output));             \
     } while (false)
+
+QPoint pointField(const Report &report, const QString &name)
+{
+    const QList<int> v = numbers(report.value(name));
+    return v.size() == 2 ? QPoint(v[0], v[1]) : QPoint(-1, -1);
+}
+
+// Whether a "before,after" field of the driver reports no change.
+bool unchanged(const Report &report, const QString &name)
+{
+    const QStringList values = report.value(name).split(QLatin1Char(','));
+    return values.size() == 2 && values[0] == values[1];
+}
+
+int screenIndex(QSize size)
+{
+    for (int index = 0; index < Screens.size(); ++index) {
+        const Screen &screen = Screens.at(index);
+        if (screen.size == size && screen.dpi == 96 && screen.desktop == Desktop::Openbox)
+            return index;
+    }
+    return -1;
+}
+
+// The keys that scroll a window's content, in the order the driver presses them, and where
+// each moves the horizontal and the vertical scroll bar.
+enum class Move { Stay, PageBack, PageOn, ToStart, ToEnd };
+
+struct ScrollKey {
+    const char *name;
+    Move horizontal;
+    Move vertical;
+};
+
+const ScrollKey ScrollKeys[] = {
+    {"PageDown", Move::Stay, Move::PageOn},       {"PageUp", Move::Stay, Move::PageBack},
+    {"Shift+PageDown", Move::PageOn, Move::Stay}, {"Shift+PageUp", Move::PageBack, Move::Stay},
+    {"Ctrl+End", Move::ToEnd, Move::ToEnd},       {"Ctrl+Home", Move::ToStart, Move::ToStart},
+};
+
+int moved(Move move, int value, int maximum, int page)
+{
+    switch (move) {
+    case Move::Stay:
+        return value;
+    case Move::PageBack:
+        return qMax(0, value - page);
+    case Move::PageOn:
+        return qMin(maximum, value + page);
+    case Move::ToStart:
+        return 0;
+    case Move::ToEnd:
+        return maximum;
+    }
+    return value;
+}
+
+#define REQUIRE_INPUT(run)                                                                         \
+    do {                                                                                           \
+        REQUIRE_RUN(run);                                                                          \
+        if (xdotoolMissing())                                                                      \
+            QSKIP("xdotool is not installed");                                                     \
+    } while (false)
+
+// The pixels of an X window as the server holds them.
+QByteArray windowPixels(xcb_connection_t *connection, xcb_window_t window)
+{
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr),
+        &std::free);
+    if (!geometry)
+        return {};
+    std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          geometry->width, geometry->height, ~0U),
+                            nullptr),
+        &std::free);
+    if (!image)
+        return {};
+    return {reinterpret_cast<const char *>(xcb_get_image_data(image.get())),
+            xcb_get_image_data_length(image.get())};
+}
+
+// The program's first window once drawn and steady (the same pixels three times in a row);
+// empty when it showed none in time.
+QByteArray shownWindow(const QProcessEnvironment &environment, const QString &folder,
+                       const QStringList &arguments)
+{
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(TELVANOR_EXECUTABLE), arguments);
+    QElapsedTimer waited;
+    waited.start();
+    xcb_window_t window = 0;
+    // The search ends in an error when a window goes away while it looks: it is tried again.
+    while (!window && waited.elapsed() < StartTimeoutMs) {
+        QProcess search;
+        search.setProcessEnvironment(environment);
+        search.start(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--sync"),
+                      QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                      QString::number(program.processId())});
+        if (!search.waitForFinished(int(StartTimeoutMs - waited.elapsed())))
+            search.kill();
+        window = search.readAllStandardOutput().split('\n').value(0).toUInt();
+    }
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(qPrintable(environment.value(QStringLiteral("DISPLAY"))), nullptr),
+        &xcb_disconnect);
+    QByteArray pixels;
+    for (int same = 0; window && same < 3 && waited.elapsed() < StartTimeoutMs;) {
+        QTest::qSleep(100);
+        const QByteArray now = windowPixels(connection.get(), window);
+        same = !now.isEmpty() && now == pixels ? same + 1 : 1;
+        pixels = now;
+    }
+    program.kill();
+    program.waitForFinished(1000);
+    return pixels;
+}
+
+// Qt's own options that the program must not heed; "red.qss" would paint every window red.
+const QStringList QtOptions = {QStringLiteral("-reverse"), QStringLiteral("-stylesheet=red.qss")};
+
+// The main window shown by the program started plainly (step "") and with each of Qt's
+// options (step named after it), each reported as "pixels=<digest>".
+Run runWithQtOptions(const QProcessEnvironment &environment, const QString &home)
+{
+    Run run;
+    QFile style(home + QStringLiteral("/red.qss"));
+    if (!style.open(QIODevice::WriteOnly) ||
+        style.write("* { background: red; color: yellow; font-size: 30px; }\n") < 0)
+        return {{}, QStringLiteral("cannot write the style sheet"), -1, {}};
+    style.close();
+    for (const QString &option : QStringList{QString()} + QtOptions) {
+        const QByteArray pixels =
+            shownWindow(environment, home, option.isEmpty() ? QStringList() : QStringList{option});
+        run.steps[option].insert(QStringLiteral("pixels"),
+                                 pixels.isEmpty() ? QString() : QString::number(qHash(pixels)));
+    }
+    return run;
+}
 
 // Centred on an area, by the placement rule: a negative edge becomes 0.
 QPoint centredOn(const QRect &area, const QSize &outer)
@@ -470,6 +671,114 @@ private slots:
         QCOMPARE(minimised.value(QStringLiteral("questionnaire")), QStringLiteral("1"));
         QCOMPARE(restored.value(QStringLiteral("main")), QStringLiteral("0"));
         QCOMPARE(restored.value(QStringLiteral("questionnaire")), QStringLiteral("0"));
+    }
+
+    void scrollKeysMoveTheViewOnly_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("shrunk");
+        QTest::addColumn<int>("key");
+        for (const TriedWindow &window : ScrolledWindows) {
+            const int screen = screenIndex(window.screen);
+            for (int key = 0; key < int(std::size(ScrollKeys)); ++key)
+                QTest::addRow("%s, %s, %s", qPrintable(screenName(Screens.at(screen))), window.step,
+                              ScrollKeys[key].name)
+                    << screen << QString::fromLatin1(window.step) << int(window.shrunk) << key;
+        }
+    }
+
+    // Each scroll key, pressed on the X server's keyboard, moves the view of the window's
+    // content as far as the content goes, and changes nothing else: the same control keeps
+    // the focus, the same question and checked continuation, the window still takes input.
+    void scrollKeysMoveTheViewOnly()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, step);
+        QFETCH(int, shrunk);
+        QFETCH(int, key);
+        const Run &run = runOn(screen);
+        REQUIRE_INPUT(run);
+        const ScrollKey &scrollKey = ScrollKeys[key];
+        const Report pressed = run.steps.value(step + QLatin1Char('/') + scrollKey.name);
+        QVERIFY2(!pressed.isEmpty(), qPrintable(run.output.right(300)));
+        const QPoint before = pointField(pressed, QStringLiteral("before"));
+        const QPoint after = pointField(pressed, QStringLiteral("after"));
+        const QPoint range = pointField(pressed, QStringLiteral("range"));
+        const QPoint page = pointField(pressed, QStringLiteral("page"));
+        QCOMPARE(range.x() > 0, bool(shrunk & Qt::Horizontal));
+        QCOMPARE(range.y() > 0, bool(shrunk & Qt::Vertical));
+        QCOMPARE(after, QPoint(moved(scrollKey.horizontal, before.x(), range.x(), page.x()),
+                               moved(scrollKey.vertical, before.y(), range.y(), page.y())));
+        // Where the window scrolls in the key's direction, the key moved the view.
+        const bool scrolls = (scrollKey.horizontal != Move::Stay && range.x() > 0) ||
+                             (scrollKey.vertical != Move::Stay && range.y() > 0);
+        QCOMPARE(after != before, scrolls);
+        for (const char *field : {"focus", "question", "checked"})
+            QVERIFY2(unchanged(pressed, QLatin1String(field)), field);
+        QCOMPARE(pressed.value(QStringLiteral("input")), QStringLiteral("1"));
+    }
+
+    void clickBesideCaption_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<bool>("checks");
+        for (const TriedWindow &window : ClickedWindows) {
+            const int screen = screenIndex(window.screen);
+            QTest::addRow("%s, %s", qPrintable(screenName(Screens.at(screen))), window.step)
+                << screen << QString::fromLatin1(window.step)
+                << (qstrcmp(window.step, "test") == 0);
+        }
+    }
+
+    // A click on the empty part of a continuation's row, right of its caption, checks the
+    // continuation in the questionnaire; in the review the continuations stay as they are.
+    void clickBesideCaption()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, step);
+        QFETCH(bool, checks);
+        const Run &run = runOn(screen);
+        REQUIRE_INPUT(run);
+        const Report click = run.steps.value(step + QStringLiteral("/click"));
+        QVERIFY2(!click.isEmpty(), qPrintable(run.output.right(300)));
+        QCOMPARE(click.value(QStringLiteral("inview")), QStringLiteral("1"));
+        QVERIFY2(click.value(QStringLiteral("caption")).toInt() <
+                     click.value(QStringLiteral("at")).toInt(),
+                 "the click is beside the caption");
+        const QString expected =
+            checks ? click.value(QStringLiteral("row")) : click.value(QStringLiteral("before"));
+        QCOMPARE(click.value(QStringLiteral("after")), expected);
+    }
+
+    void qtOptionsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("option");
+        for (const QString &option : QtOptions)
+            QTest::newRow(qPrintable(option)) << option;
+    }
+
+    // Started with one of Qt's own options, the program shows its main window pixel for
+    // pixel as it does without: not mirrored, not restyled.
+    void qtOptionsChangeNothing()
+    {
+        QFETCH(QString, option);
+        if (xdotoolMissing())
+            QSKIP("xdotool is not installed");
+        static const Run run = [] {
+            QTemporaryDir home;
+            return onX11(Screens.at(screenIndex({1366, 768})), home.path(),
+                         [&](const QProcessEnvironment &environment) {
+                             return runWithQtOptions(environment, home.path());
+                         });
+        }();
+        if (!run.skipped.isEmpty())
+            QSKIP(qPrintable(run.skipped));
+        QVERIFY2(run.output.isEmpty(), qPrintable(run.output));
+        const QString plain = run.steps.value(QString()).value(QStringLiteral("pixels"));
+        QVERIFY2(!plain.isEmpty(), "the main window was not shown");
+        QCOMPARE(run.steps.value(option).value(QStringLiteral("pixels")), plain);
     }
 };
 
