@@ -7,7 +7,7 @@ PACKAGES="
     g++ cmake ninja-build
     qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libxcb1-dev pkgconf
-    qt6-wayland xvfb openbox weston xwayland
+    qt6-wayland xvfb openbox weston xwayland xdotool
     dbus-daemon at-spi2-core python3-pyatspi
     fonts-dejavu-core fonts-liberation2
     clang-tidy cppcheck
