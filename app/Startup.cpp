@@ -36,6 +36,7 @@ void PrepareApplication()
 {
     QApplication::setStyle(new FocusRingStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installFontSubstitutions();
+    useWindowFontByDefault();
     // Lets the desktop match the windows with the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.telvanor.Telvanor"));
 }

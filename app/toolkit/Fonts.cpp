@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QApplication>
 #include <QFont>
 
 void installFontSubstitutions()
@@ -13,4 +14,15 @@ void installFontSubstitutions()
     // Stems and commentaries: a compact face, so that the longest commentary fits its box.
     QFont::insertSubstitution(QStringLiteral("Lucida Sans Unicode"),
                               QStringLiteral("Liberation Sans"));
+}
+
+void useWindowFontByDefault()
+{
+    // Every control the windows show has a font of its own, but a text box lays out its
+    // empty text in the default font as soon as it is made. The desktop's default family is
+    // often an alias that only a search through every installed font resolves, and the
+    // windows never show it; the window font is found at once and is needed anyway.
+    QFont windowFont(QFont::substitute(QStringLiteral("MS Sans Serif")));
+    windowFont.setPixelSize(11);
+    QApplication::setFont(windowFont);
 }

@@ -3,3 +3,7 @@
 #pragma once
 
 void installFontSubstitutions();
+
+// Makes the layouts' window font the application's default font. Call it after
+// installFontSubstitutions().
+void useWindowFontByDefault();
