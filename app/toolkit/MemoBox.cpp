@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 MemoBox::MemoBox(QWidget *parent) : QTextEdit(parent)
 {
@@ -53,4 +54,8 @@ void MemoBox::applyLineHeight()
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
+    // Each paragraph keeps the glyphs shaped for its layout until it is painted; Qt would
+    // drop them and shape the whole text once more for every painting.
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
 }
