@@ -11,22 +11,33 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
+// A picture of the program's icon. Read as PNG, which Qt decodes itself: left to find the
+// format, Qt would first load every image plugin installed to ask whether it reads PNG.
+QPixmap iconPicture(int size)
+{
+    QImageReader reader(QStringLiteral(":/icons/telvanor-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
+}
+
 // The program's icon in every size the package installs, so that title bars, task switchers
 // and screens of any density pick a picture of their size instead of blowing up a small one.
 // The scalable picture is left out: drawing it needs a plugin the program does not depend on.
-// Decoding it, and finding the image plugins to decode it with, would delay the main window's
-// first frame, so the windows take the icon once that frame is on the screen.
+// Decoding the pictures would delay the main window's first frame, so the windows take the
+// icon once that frame is on the screen.
 void SetUpIcon()
 {
     QIcon icon;
     for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/telvanor-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(iconPicture(size));
     QApplication::setWindowIcon(icon);
 }
 
