@@ -4,7 +4,9 @@
 #include "TestDefinitionUnit.h"
 
 #include <QList>
+#include <QLocale>
 #include <QMargins>
+#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -96,4 +98,27 @@ struct ProgramWindows {
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows &) = delete;
     ProgramWindows &operator=(const ProgramWindows &) = delete;
+};
+
+// The base of a test class whose every test function starts with the six windows freshly
+// created and numbers written the C locale's way, and ends by checking that it left
+// nothing open, so that each runs alone.
+class ProgramWindowsTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::optional<ProgramWindows> windows;
+
+protected slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        windows.emplace();
+    }
+    void cleanup()
+    {
+        verifyNothingLeftOpen();
+        windows.reset();
+    }
 };

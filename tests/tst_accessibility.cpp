@@ -17,7 +17,6 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -246,20 +245,11 @@ QString superscriptCharacters(QWidget *box)
 
 } // namespace
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public ProgramWindowsTest
 {
     Q_OBJECT
 
-    std::optional<ProgramWindows> windows;
-
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
 
     void textWindows_data()
     {

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -105,11 +104,9 @@ EvaluationFigures evaluationFigures()
 
 } // namespace
 
-class ChainTest : public QObject
+class ChainTest : public ProgramWindowsTest
 {
     Q_OBJECT
-
-    std::optional<ProgramWindows> windows;
 
     // After a run: every other window hidden, no modal showing left, and
     // the main window shown with the focus on "Realizar Prueba".
@@ -139,13 +136,6 @@ class ChainTest : public QObject
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
 
     // The whole chain with right, wrong and blank answers: the notice lists the blanks
     // ("Volver a las preguntas" returns to the same question, "Proceder a la evaluación"

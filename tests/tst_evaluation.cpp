@@ -57,11 +57,10 @@ LabelState stateOf(const QLabel *label)
 
 } // namespace
 
-class EvaluationTest : public QObject
+class EvaluationTest : public ProgramWindowsTest
 {
     Q_OBJECT
 
-    std::optional<ProgramWindows> windows;
     // The value labels' places before the window was first shown.
     QHash<const QLabel *, QPoint> declaredPlaces;
 
@@ -112,7 +111,7 @@ class EvaluationTest : public QObject
 private slots:
     void init()
     {
-        windows.emplace();
+        ProgramWindowsTest::init();
         const int border = control<Panel>(EvaluacionForm, "Panel1")->borderWidth();
         const QPoint inside(border, border);
         declaredPlaces = {
@@ -121,13 +120,6 @@ private slots:
             {control<QLabel>(EvaluacionForm, "RCPercentLabel"), QPoint(994, 32) + inside},
             {control<QLabel>(EvaluacionForm, "WrongItemsLabel"), QPoint(440, 96) + inside},
             {control<QLabel>(EvaluacionForm, "BlanckLabel"), QPoint(400, 160) + inside}};
-    }
-
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-        QLocale::setDefault(QLocale::c());
     }
 
     // The value labels stand at their declared places before the first showing; the focus
@@ -195,7 +187,6 @@ private slots:
     // the rule it computes its figures by.
     void knownPercentages()
     {
-        QLocale::setDefault(QLocale::c());
         const QList<QPair<int, QString>> known = {{0, "0.0%"},   {1, "4.2%"},   {3, "12.5%"},
                                                   {4, "16.7%"},  {18, "75.0%"}, {22, "91.7%"},
                                                   {23, "95.8%"}, {24, "100.0%"}};
@@ -211,7 +202,6 @@ private slots:
     // extremes: everything right, everything wrong, nothing answered.
     void itemListsForMixedSheets()
     {
-        QLocale::setDefault(QLocale::c());
         for (const Plan &plan :
              {uniform('r'), uniform('w'), uniform('-'), Plan("-rw-w-rw-w-rw-w-rw-w-rw-"),
               Plan("wrrrrrrrr-wrrrrrrrrrrrr-")}) {
@@ -230,7 +220,6 @@ private slots:
     // an empty list leaves a label narrower than a single digit.
     void labelsSizeToTheirText()
     {
-        QLocale::setDefault(QLocale::c());
         for (const Plan &plan : {uniform('w'), uniform('-'), uniform('r'), firstRight(9)}) {
             const Figures f = show(plan);
             verifySizedToText(control<QLabel>(EvaluacionForm, "RCLabel"), f.count);
@@ -264,7 +253,6 @@ private slots:
     // from the showing before.
     void secondShowingShowsOnlyTheNewFigures()
     {
-        QLocale::setDefault(QLocale::c());
         const Plan second = "rrrrwrrrrrrrrrrr-rrrrrrr";
         const Figures alone = show(second);
 

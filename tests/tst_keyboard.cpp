@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -165,20 +164,11 @@ QStringList tabRound(KeyboardUser &user, bool forward)
 
 } // namespace
 
-class KeyboardTest : public QObject
+class KeyboardTest : public ProgramWindowsTest
 {
     Q_OBJECT
 
-    std::optional<ProgramWindows> windows;
-
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
 
     // From "Realizar Prueba" to "Salir" in the review, each step by Tab, Shift+Tab, the
     // arrow keys, Space or Return on the focused control.

@@ -147,20 +147,11 @@ void clickTimes(QAbstractButton *button, int times)
 
 } // namespace
 
-class MarksTest : public QObject
+class MarksTest : public ProgramWindowsTest
 {
     Q_OBJECT
 
-    std::optional<ProgramWindows> windows;
-
 private slots:
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
-
     // Find: letter case ignored, matches inside words, bounded to [start, start + length).
     void findSearchesOnlyItsRangeIgnoringCase()
     {

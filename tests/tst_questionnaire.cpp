@@ -140,11 +140,9 @@ QStringList noticeText(const QString &list)
 
 } // namespace
 
-class QuestionnaireTest : public QObject
+class QuestionnaireTest : public ProgramWindowsTest
 {
     Q_OBJECT
-
-    std::optional<ProgramWindows> windows;
 
     // The question on show: its number, caption, stem, continuations and checked option.
     static void expectShown(int q, int checked)
@@ -167,13 +165,6 @@ class QuestionnaireTest : public QObject
     }
 
 private slots:
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
-
     // Each question shows "Pregunta q de 24", its stem and its four continuations from the
     // bank, with nothing checked after a reset; the stem is shown from its first line.
     void everyQuestionAsTheBankHasIt()

@@ -159,11 +159,10 @@ QString shortContrasts(QWidget *window)
 
 } // namespace
 
-class ReadabilityTest : public QObject
+class ReadabilityTest : public ProgramWindowsTest
 {
     Q_OBJECT
 
-    std::optional<ProgramWindows> windows;
     QPalette lightPalette;
 
     static QPalette paletteOf(Scheme scheme, const QPalette &light)
@@ -173,11 +172,9 @@ class ReadabilityTest : public QObject
 
 private slots:
     void initTestCase() { lightPalette = QApplication::palette(); }
-    void init() { windows.emplace(); }
     void cleanup()
     {
-        verifyNothingLeftOpen();
-        windows.reset();
+        ProgramWindowsTest::cleanup();
         QApplication::setPalette(lightPalette);
     }
 

@@ -104,11 +104,9 @@ int darkestChannel(QWidget *widget)
 
 } // namespace
 
-class ReviewTest : public QObject
+class ReviewTest : public ProgramWindowsTest
 {
     Q_OBJECT
-
-    std::optional<ProgramWindows> windows;
 
     // Shows the review, runs action inside it, then leaves it by "Salir" if it is still open.
     int review(const std::function<void()> &action)
@@ -122,13 +120,6 @@ class ReviewTest : public QObject
     }
 
 private slots:
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
-
     // Opening shows question 1 with its key (the third continuation) checked, and the
     // focus on "Inicial"; the question area offers nothing to tab to.
     void opensOnQuestionOne()

@@ -112,11 +112,9 @@ QString fontOf(const QWidget *widget)
 
 } // namespace
 
-class TextFitTest : public QObject
+class TextFitTest : public ProgramWindowsTest
 {
     Q_OBJECT
-
-    std::optional<ProgramWindows> windows;
 
     // Walks a window from question 1 to 24 with "Siguiente" and checks what it shows of each.
     template <typename Window> void verifyEveryQuestion(Window *window, bool withCommentary)
@@ -177,13 +175,6 @@ class TextFitTest : public QObject
     }
 
 private slots:
-    void init() { windows.emplace(); }
-    void cleanup()
-    {
-        verifyNothingLeftOpen();
-        windows.reset();
-    }
-
     void questionnaireStemsAndContinuations()
     {
         UserAnswers.fill(NoAnswer);
