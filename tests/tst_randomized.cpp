@@ -486,11 +486,20 @@ private:
 
     void act(Window top)
     {
-        using Actions = void (RandomUser::*)();
-        constexpr Actions actions[] = {&RandomUser::actInMain,   &RandomUser::actInQuestionnaire,
-                                       &RandomUser::actInNotice, &RandomUser::actInEvaluation,
-                                       &RandomUser::actInReview, &RandomUser::actInCredits};
-        (this->*actions[int(top)])();
+        switch (top) {
+        case Window::Main:
+            return actInMain();
+        case Window::Questionnaire:
+            return actInQuestionnaire();
+        case Window::Notice:
+            return actInNotice();
+        case Window::Evaluation:
+            return actInEvaluation();
+        case Window::Review:
+            return actInReview();
+        case Window::Credits:
+            return actInCredits();
+        }
     }
 
     // One weighted choice among the actions a window offers.
@@ -937,16 +946,26 @@ private:
         m_lastShown.insert(m_lastShown.begin(), Window::Main);
         if (!m_failure.isEmpty())
             return;
-        using Check = void (RandomUser::*)();
-        constexpr Check checks[] = {nullptr,
-                                    &RandomUser::verifyQuestionnaire,
-                                    &RandomUser::verifyNotice,
-                                    &RandomUser::verifyEvaluation,
-                                    &RandomUser::verifyReview,
-                                    nullptr};
-        for (Window window : shown) {
-            if (checks[int(window)])
-                (this->*checks[int(window)])();
+        for (Window window : shown)
+            verifyWindow(window);
+    }
+
+    // What the model knows of a shown window's content; the main window and the credits
+    // show nothing that changes.
+    void verifyWindow(Window window)
+    {
+        switch (window) {
+        case Window::Questionnaire:
+            return verifyQuestionnaire();
+        case Window::Notice:
+            return verifyNotice();
+        case Window::Evaluation:
+            return verifyEvaluation();
+        case Window::Review:
+            return verifyReview();
+        case Window::Main:
+        case Window::Credits:
+            return;
         }
     }
 
