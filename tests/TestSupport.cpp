@@ -72,6 +72,14 @@ QString itemList(const QList<int> &items)
     return numbers.join(QStringLiteral(", "));
 }
 
+QString expectedPercent(int n, QChar separator)
+{
+    // n * 1000 / 24 = n * 125 / 3 tenths, which never lies halfway between two tenths.
+    const int tenths = (n * 250 + 3) / 6;
+    return QString::number(tenths / 10) + separator + QString::number(tenths % 10) +
+           QLatin1Char('%');
+}
+
 QString itemsMarked(std::string_view plan, char mark)
 {
     QList<int> items;

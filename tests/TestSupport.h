@@ -39,6 +39,10 @@ QString itemList(const QList<int> &items);
 // The questions whose letter in a plan as sheetOf reads it is `mark`, listed as above.
 QString itemsMarked(std::string_view plan, char mark);
 
+// The percentage n * 100 / 24 with one decimal digit after the separator, worked out
+// in integer tenths so that it depends on no floating-point formatting.
+QString expectedPercent(int n, QChar separator);
+
 // Every question listed: the longest list the program shows.
 inline const QString EveryQuestion = QStringLiteral(
     "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");

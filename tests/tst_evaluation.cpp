@@ -13,16 +13,6 @@
 
 namespace {
 
-// The percentage n * 100 / 24 with one decimal digit, worked out in integer tenths so
-// that it does not depend on any floating-point formatting: n * 1000 / 24 = n * 125 / 3
-// tenths, which never lies halfway between two tenths.
-QString expectedPercent(int n, QChar separator)
-{
-    const int tenths = (n * 250 + 3) / 6;
-    return QString::number(tenths / 10) + separator + QString::number(tenths % 10) +
-           QLatin1Char('%');
-}
-
 // Sheets are plans as sheetOf reads them: 'r' right, 'w' wrong, '-' blank.
 using Plan = std::string;
 

@@ -239,21 +239,26 @@ private slots:
         QCOMPARE(results, QList<int>(2, result));
     }
 
-    void salirEndsTheProgram()
+    void salirOrTheCloseBoxEndsTheProgram_data()
     {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("Salir") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void salirOrTheCloseBoxEndsTheProgram()
+    {
+        QFETCH(bool, byCloseBox);
         ProgramWindows windows;
-        QTimer::singleShot(0, control<QPushButton>(MainForm, "Button2"), &QPushButton::click);
+        QTimer::singleShot(0, [byCloseBox] {
+            if (byCloseBox)
+                pressCloseBox(MainForm);
+            else
+                control<QPushButton>(MainForm, "Button2")->click();
+        });
         QTimer::singleShot(5000, [] { QApplication::exit(99); }); // guard against a hang
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!MainForm->isVisible());
-    }
-
-    void closeBoxEndsTheProgram()
-    {
-        ProgramWindows windows;
-        QTimer::singleShot(0, [] { pressCloseBox(MainForm); });
-        QTimer::singleShot(5000, [] { QApplication::exit(99); });
-        QCOMPARE(QApplication::exec(), 0);
     }
 
     // A start-up that fails says what failed in a line or two and ends with status 1: a

@@ -20,6 +20,7 @@
 #include <QTextLayout>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -190,38 +191,27 @@ private slots:
     // "Inicial" on 1 and "Final" on 24 store the answer and show the question again.
     void navigationGuards()
     {
-        ResetAnswers();
-        runQuestionnaire([] {
-            radio(3)->click();
-            control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")
-                ->setTitle(QStringLiteral("sin redibujar"));
-            click("Button2");
-            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
-            QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
-                     QStringLiteral("sin redibujar"));
-            QCOMPARE(checkedOptions(), QList<int>{3});
-            QVERIFY(UserAnswers == blankSheet());
-
-            click("Button1");
-            expectShown(1, 3);
-            QCOMPARE(UserAnswers[0], 3);
-
-            click("Button4");
-            expectShown(24, NoAnswer);
-            radio(1)->click();
-            control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")
-                ->setTitle(QStringLiteral("sin redibujar"));
-            click("Button3");
-            QCOMPARE(int(CuestionarioForm->CurrentQuestion), 24);
-            QCOMPARE(control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox")->title(),
-                     QStringLiteral("sin redibujar"));
-            QCOMPARE(checkedOptions(), QList<int>{1});
-            QCOMPARE(UserAnswers[23], NoAnswer);
-
-            click("Button4");
-            expectShown(24, 1);
-            QCOMPARE(UserAnswers[23], 1);
-
+        Sheet expected = blankSheet();
+        runQuestionnaire([&expected] {
+            // Each end, the continuation checked there, the button that does nothing there
+            // and the one that stores and shows the question again.
+            for (const auto &[q, option, idle, again] : {std::tuple(1, 3, "Button2", "Button1"),
+                                                         std::tuple(24, 1, "Button3", "Button4")}) {
+                click(again);
+                expectShown(q, NoAnswer);
+                radio(option)->click();
+                auto *frame = control<QGroupBox>(CuestionarioForm, "QuestionsGroupBox");
+                frame->setTitle(QStringLiteral("sin redibujar"));
+                click(idle);
+                QCOMPARE(int(CuestionarioForm->CurrentQuestion), q);
+                QCOMPARE(frame->title(), QStringLiteral("sin redibujar"));
+                QCOMPARE(checkedOptions(), QList<int>{option});
+                QVERIFY(UserAnswers == expected);
+                click(again);
+                expectShown(q, option);
+                expected[q - 1] = option;
+                QVERIFY(UserAnswers == expected);
+            }
             // No wrapping around at either end, however often pressed.
             for (int i = 0; i < 3; ++i)
                 click("Button3");
@@ -232,9 +222,6 @@ private slots:
             QCOMPARE(int(CuestionarioForm->CurrentQuestion), 1);
             click("Button6");
         });
-        Sheet expected = blankSheet();
-        expected[0] = 3;
-        expected[23] = 1;
         QVERIFY(UserAnswers == expected);
     }
 

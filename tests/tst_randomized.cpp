@@ -1072,11 +1072,8 @@ private:
                 isWrong != (answer != NoAnswer && answer != CorrectOptions[q - 1]))
                 fail(QStringLiteral("item %1 (answer %2) in the wrong class").arg(q).arg(answer));
         }
-        const int tenths = (correct * 250 + 3) / 6; // correct * 100 / 24, rounded to tenths
         expectEqual(control<QLabel>(EvaluacionForm, "RCPercentLabel")->text(),
-                    QString::number(tenths / 10) + QLocale().decimalPoint() +
-                        QString::number(tenths % 10) + QLatin1Char('%'),
-                    "percentage label");
+                    expectedPercent(correct, QLocale().decimalPoint().front()), "percentage label");
     }
 
     void verifyReview()
