@@ -105,7 +105,7 @@ QString commentary(int q)
     return QString::fromStdString(Commentary(q));
 }
 
-QList<int> referencePositions(int q, QStringList *references)
+QList<int> referencePositions(int q)
 {
     const QString text = commentary(q);
     const QString reference = QString::number(q) + QLatin1Char('.');
@@ -113,8 +113,6 @@ QList<int> referencePositions(int q, QStringList *references)
     for (auto at = text.indexOf(reference); at != -1; at = text.indexOf(reference, at + 1)) {
         for (auto i = int(at); i <= int(at + reference.size()); ++i)
             positions << i;
-        if (references)
-            *references << text.mid(at, reference.size() + 1);
     }
     return positions;
 }

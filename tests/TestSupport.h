@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <Qt>
 #include <array>
 #include <cstdint>
@@ -52,9 +51,8 @@ QString stem(int q);
 QString option(int q, int k);
 QString commentary(int q);
 
-// The positions of every "q." in commentary q with the option digit after it, in order
-// of appearance; the references themselves are added to `references` when given.
-QList<int> referencePositions(int q, QStringList *references = nullptr);
+// The positions of every "q." in commentary q with the option digit after it, in order.
+QList<int> referencePositions(int q);
 
 // Number of characters of a UTF-8 text.
 int characterCount(std::string_view text);

@@ -224,6 +224,7 @@ private slots:
             QCOMPARE(sorted, QList<int>({1, 2, 3, 4}));
         }
         QCOMPARE(optionReferences(1), QList<int>({1, 4, 2, 3}));
+        QCOMPARE(optionReferences(3), QList<int>({4, 1, 3, 2}));
         QCOMPARE(optionReferences(5), QList<int>({2, 4, 3, 1}));
         QCOMPARE(optionReferences(13), QList<int>({1, 4, 2, 3}));
         QVERIFY(commentary(3).endsWith(QLatin1String("3.2.")));

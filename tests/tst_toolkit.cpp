@@ -50,6 +50,8 @@ class ToolkitTest : public QObject
 
 private slots:
     void initTestCase() { PrepareApplication(); }
+    // A full-HD screen unless a test chooses another.
+    void init() { useScreen(QSize(1920, 1080)); }
     void cleanup()
     {
         verifyNothingLeftOpen();
@@ -58,7 +60,6 @@ private slots:
 
     void showingStartsAtZeroAndRunsFormShowBeforeVisible()
     {
-        useScreen(QSize(1920, 1080));
         TMainForm main;
         TCreditosForm credits;
         int showings = 0;
@@ -109,7 +110,6 @@ private slots:
 
     void enterPressesOnlyTheFocusedButton()
     {
-        useScreen(QSize(1920, 1080));
         TMainForm main;
         TEvaluacionForm evaluation;
         for (QPushButton *button : evaluation.findChildren<QPushButton *>())
@@ -132,7 +132,6 @@ private slots:
 
     void buttonSetsResultBeforeItsHandlerRuns()
     {
-        useScreen(QSize(1920, 1080));
         TMainForm main;
         TRCForm review;
         // "Siguiente" carries no result: pressing it pages without closing the window.
@@ -149,7 +148,6 @@ private slots:
 
     void disabledPanelIsInertButNotGreyed()
     {
-        useScreen(QSize(1920, 1080));
         TMainForm main;
         TCreditosForm credits;
         QVERIFY(control<Panel>(&credits, "Panel2")->property("inert").toBool());
@@ -176,7 +174,6 @@ private slots:
 
     void focusAtFirstActivationSkipsInertControls()
     {
-        useScreen(QSize(1920, 1080));
         TMainForm main;
         main.showPlaced();
         QCOMPARE(main.focusWidget(), control<QPushButton>(&main, "TestButton"));
