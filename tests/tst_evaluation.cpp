@@ -68,12 +68,10 @@ class EvaluationTest : public ProgramWindowsTest
     {
         UserAnswers = sheetOf(plan);
         Figures figures;
+        const QList<QLabel *> labels = valueLabels();
         whenShownModally(EvaluacionForm, [&] {
-            figures = {stateOf(control<QLabel>(EvaluacionForm, "RCLabel")),
-                       stateOf(control<QLabel>(EvaluacionForm, "RCPorcentageLabel")),
-                       stateOf(control<QLabel>(EvaluacionForm, "RCPercentLabel")),
-                       stateOf(control<QLabel>(EvaluacionForm, "WrongItemsLabel")),
-                       stateOf(control<QLabel>(EvaluacionForm, "BlanckLabel"))};
+            figures = {stateOf(labels[0]), stateOf(labels[1]), stateOf(labels[2]),
+                       stateOf(labels[3]), stateOf(labels[4])};
             control<QPushButton>(EvaluacionForm, "Button2")->click();
         });
         EvaluacionForm->showModal();
@@ -103,13 +101,10 @@ private slots:
     {
         ProgramWindowsTest::init();
         const int border = control<Panel>(EvaluacionForm, "Panel1")->borderWidth();
-        const QPoint inside(border, border);
-        declaredPlaces = {
-            {control<QLabel>(EvaluacionForm, "RCLabel"), QPoint(288, 32) + inside},
-            {control<QLabel>(EvaluacionForm, "RCPorcentageLabel"), QPoint(600, 32) + inside},
-            {control<QLabel>(EvaluacionForm, "RCPercentLabel"), QPoint(994, 32) + inside},
-            {control<QLabel>(EvaluacionForm, "WrongItemsLabel"), QPoint(440, 96) + inside},
-            {control<QLabel>(EvaluacionForm, "BlanckLabel"), QPoint(400, 160) + inside}};
+        const QPoint places[] = {{288, 32}, {600, 32}, {994, 32}, {440, 96}, {400, 160}};
+        const QList<QLabel *> labels = valueLabels();
+        for (int i = 0; i < labels.size(); ++i)
+            declaredPlaces.insert(labels[i], places[i] + QPoint(border, border));
     }
 
     // The value labels stand at their declared places before the first showing; the focus
@@ -212,25 +207,18 @@ private slots:
     {
         for (const Plan &plan : {uniform('w'), uniform('-'), uniform('r'), firstRight(9)}) {
             const Figures f = show(plan);
-            verifySizedToText(control<QLabel>(EvaluacionForm, "RCLabel"), f.count);
-            verifySizedToText(control<QLabel>(EvaluacionForm, "RCPorcentageLabel"), f.porcentage);
-            verifySizedToText(control<QLabel>(EvaluacionForm, "RCPercentLabel"), f.percent);
-            verifySizedToText(control<QLabel>(EvaluacionForm, "WrongItemsLabel"), f.wrong);
-            verifySizedToText(control<QLabel>(EvaluacionForm, "BlanckLabel"), f.blank);
-            for (const LabelState *list : {&f.wrong, &f.blank}) {
-                if (list->text.isEmpty()) {
-                    const int digit =
-                        QFontMetrics(control<QLabel>(EvaluacionForm, "BlanckLabel")->font())
-                            .horizontalAdvance(QLatin1Char('0'));
-                    QVERIFY2(
-                        list->geometry.width() < digit,
-                        qPrintable(
-                            QStringLiteral("empty list is %1 wide").arg(list->geometry.width())));
-                }
+            const QList<QLabel *> labels = valueLabels();
+            const LabelState *states[] = {&f.count, &f.porcentage, &f.percent, &f.wrong, &f.blank};
+            for (int i = 0; i < labels.size(); ++i) {
+                verifySizedToText(labels[i], *states[i]);
+                QVERIFY(!labels[i]->wordWrap()); // one line
             }
-            // Labels show their text on one line.
-            for (QLabel *label : valueLabels())
-                QVERIFY(!label->wordWrap());
+            const int digit = QFontMetrics(labels[4]->font()).horizontalAdvance(QLatin1Char('0'));
+            for (const LabelState *list : {&f.wrong, &f.blank}) {
+                QVERIFY2(
+                    !list->text.isEmpty() || list->geometry.width() < digit,
+                    qPrintable(QStringLiteral("empty list %1 wide").arg(list->geometry.width())));
+            }
         }
         // Two-digit counts are wider than one-digit ones, and "100.0%" wider than "4.2%".
         const Figures one = show(firstRight(1));

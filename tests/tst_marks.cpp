@@ -373,7 +373,6 @@ private slots:
     // The questionnaire raises only the final "2" of question 5's stem, and only there.
     void questionnaireStemExponent()
     {
-        ResetAnswers();
         showModallyAndRun(CuestionarioForm, [this] { questionnaireMarks(); });
     }
 
@@ -382,7 +381,6 @@ private slots:
     // it is drawn at the same height.
     void raisedExponentIsDrawnHigherAtFullSize()
     {
-        ResetAnswers();
         showModallyAndRun(CuestionarioForm, [this] { drawnExponent(); });
     }
 

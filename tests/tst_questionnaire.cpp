@@ -158,6 +158,18 @@ class QuestionnaireTest : public ProgramWindowsTest
         QCOMPARE(checkedOptions(), checked == NoAnswer ? QList<int>() : QList<int>{checked});
     }
 
+    // Pages from question 1 to 24, each shown unanswered, its stem whole from its first line.
+    static void pageThroughUnanswered()
+    {
+        for (int q = 1; q <= QuestionCount && !QTest::currentTestFailed(); ++q) {
+            expectShown(q, NoAnswer);
+            const auto *box = control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit");
+            QVERIFY2(box->verticalScrollBar()->value() == 0, qPrintable(QString::number(q)));
+            QVERIFY(box->document()->size().height() <= box->viewport()->height());
+            click("Button3");
+        }
+    }
+
     static void goTo(int q)
     {
         click("Button1");
@@ -170,17 +182,8 @@ private slots:
     // bank, with nothing checked after a reset; the stem is shown from its first line.
     void everyQuestionAsTheBankHasIt()
     {
-        ResetAnswers();
         const int result = runQuestionnaire([] {
-            for (int q = 1; q <= QuestionCount; ++q) {
-                expectShown(q, NoAnswer);
-                const auto *box = control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit");
-                QVERIFY2(box->verticalScrollBar()->value() == 0, qPrintable(QString::number(q)));
-                QVERIFY(box->document()->size().height() <= box->viewport()->height());
-                if (QTest::currentTestFailed())
-                    return;
-                click("Button3");
-            }
+            pageThroughUnanswered();
             click("Button6");
         });
         QCOMPARE(result, int(Form::Cancel));
@@ -229,7 +232,6 @@ private slots:
     // sheet: the four navigation buttons, submission, "Salir" and the close box.
     void everyWayOfLeavingStores()
     {
-        ResetAnswers();
         NoticeReplies notice;
         Sheet expected = blankSheet();
         // The question, the continuation checked on it, the button that leaves it, and the
@@ -282,7 +284,6 @@ private slots:
     // itself writes nothing to the sheet.
     void checksChangeButAreNotWithdrawn()
     {
-        ResetAnswers();
         runQuestionnaire([] {
             radio(1)->click();
             QCOMPARE(checkedOptions(), QList<int>{1});
@@ -313,7 +314,6 @@ private slots:
     // shows what the sheet holds for it, in whatever order the user pages.
     void displayFollowsTheSheet()
     {
-        ResetAnswers();
         runQuestionnaire([] {
             radio(2)->click();
             click("Button3");
@@ -350,7 +350,6 @@ private slots:
     // With all 24 answered, submission closes the window with OK at once, without the notice.
     void submissionWithEverythingAnswered()
     {
-        ResetAnswers();
         NoticeReplies notice;
         const int result = runQuestionnaire([] {
             for (int q = 1; q <= QuestionCount; ++q) {
@@ -387,7 +386,6 @@ private slots:
     // it was.
     void noticeListsTheBlanksOfEachSubmission()
     {
-        ResetAnswers();
         NoticeReplies notice;
         notice.queue(NoticeReplies::Back);
         notice.queue(NoticeReplies::Back);
@@ -436,7 +434,6 @@ private slots:
     // same question with the same checks, the questionnaire still open.
     void returningFromTheNotice()
     {
-        ResetAnswers();
         NoticeReplies notice;
         notice.queue(NoticeReplies::Back);
         notice.queue(NoticeReplies::CloseBox);
@@ -471,7 +468,6 @@ private slots:
     // questions wraps inside the notice.
     void proceedingWithEverythingBlank()
     {
-        ResetAnswers();
         NoticeReplies notice;
         notice.queue(NoticeReplies::Proceed);
         const int result = runQuestionnaire([] { click("Button5"); });
@@ -488,7 +484,6 @@ private slots:
     // showing from the sheet as it is then.
     void noticeResults()
     {
-        ResetAnswers();
         UserAnswers.fill(1);
         UserAnswers[23] = NoAnswer;
         whenShownModally(AvisoForm, [] { control<QPushButton>(AvisoForm, "Button6")->click(); });
@@ -512,7 +507,6 @@ private slots:
     // and in the notice above it.
     void leavingAndEscape()
     {
-        ResetAnswers();
         QCOMPARE(runQuestionnaire([] { click("Button6"); }), int(Form::Cancel));
         QCOMPARE(runQuestionnaire([] { pressCloseBox(CuestionarioForm); }), int(Form::Cancel));
 
@@ -537,7 +531,6 @@ private slots:
     // whatever the previous showing held, at the place the window was left.
     void newShowingStartsAfresh()
     {
-        ResetAnswers();
         QPoint movedTo;
         runQuestionnaire([&movedTo] {
             for (int q = 1; q <= 10; ++q) {
@@ -555,12 +548,7 @@ private slots:
         QPoint shownAt;
         runQuestionnaire([&shownAt] {
             shownAt = CuestionarioForm->pos();
-            for (int q = 1; q <= QuestionCount; ++q) {
-                expectShown(q, NoAnswer);
-                if (QTest::currentTestFailed())
-                    return;
-                click("Button3");
-            }
+            pageThroughUnanswered();
             click("Button6");
         });
         QCOMPARE(shownAt, movedTo);

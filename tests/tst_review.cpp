@@ -296,7 +296,6 @@ private slots:
     // "Salir" gives OK, the close box Cancel.
     void everyShowingStartsAtOneAndWaysOut()
     {
-        UserAnswers.fill(NoAnswer);
         int result = review([&] {
             control<QPushButton>(RCForm, "Button4")->click();
             for (int i = 0; i < 7; ++i)

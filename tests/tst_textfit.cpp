@@ -175,11 +175,7 @@ class TextFitTest : public ProgramWindowsTest
     }
 
 private slots:
-    void questionnaireStemsAndContinuations()
-    {
-        UserAnswers.fill(NoAnswer);
-        verifyEveryQuestion(CuestionarioForm, false);
-    }
+    void questionnaireStemsAndContinuations() { verifyEveryQuestion(CuestionarioForm, false); }
 
     // The review shows the stems and continuations again in its own boxes, and the
     // commentaries, the longest texts of the program, with their marks applied.
