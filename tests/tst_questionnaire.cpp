@@ -24,12 +24,8 @@
 
 namespace {
 
-using Sheet = std::array<std::int32_t, QuestionCount>;
-
 const QString NoticeFirstLine = QStringLiteral("Usted ha dejado sin responder las preguntas:");
 const QString NoticeLastLine = QStringLiteral("¿Quiere revisar de nuevo sus respuestas?");
-const QString AllQuestions = QStringLiteral(
-    "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");
 
 QRadioButton *radio(int k)
 {
@@ -46,11 +42,9 @@ QList<int> checkedOptions()
     return checked;
 }
 
-Sheet blankSheet()
+AnswerSheet blankSheet()
 {
-    Sheet sheet;
-    sheet.fill(NoAnswer);
-    return sheet;
+    return sheetOf("------------------------");
 }
 
 // Shows the questionnaire modally, runs `inside` in it and returns the showing's result.
@@ -194,7 +188,7 @@ private slots:
     // "Inicial" on 1 and "Final" on 24 store the answer and show the question again.
     void navigationGuards()
     {
-        Sheet expected = blankSheet();
+        AnswerSheet expected = blankSheet();
         runQuestionnaire([&expected] {
             // Each end, the continuation checked there, the button that does nothing there
             // and the one that stores and shows the question again.
@@ -233,7 +227,7 @@ private slots:
     void everyWayOfLeavingStores()
     {
         NoticeReplies notice;
-        Sheet expected = blankSheet();
+        AnswerSheet expected = blankSheet();
         // The question, the continuation checked on it, the button that leaves it, and the
         // question then on show with its check. Submission stores before it looks for blanks.
         const struct Step {
@@ -329,7 +323,7 @@ private slots:
         });
 
         // A sheet with a pattern of answers and blanks, shown forwards and backwards.
-        Sheet sheet = blankSheet();
+        AnswerSheet sheet = blankSheet();
         for (int q = 1; q <= QuestionCount; ++q)
             sheet[std::size_t(q - 1)] = q % 3 == 0 ? NoAnswer : (q % 4) + 1;
         UserAnswers = sheet;
@@ -473,7 +467,7 @@ private slots:
         const int result = runQuestionnaire([] { click("Button5"); });
         QCOMPARE(result, int(Form::OK));
         QCOMPARE(notice.showings(), 1);
-        QCOMPARE(notice.lines(0), noticeText(AllQuestions));
+        QCOMPARE(notice.lines(0), noticeText(EveryQuestion));
         QVERIFY(notice.thirdLineWrapped(0));
         QVERIFY(UserAnswers == blankSheet());
         QVERIFY(!AvisoForm->isVisible());

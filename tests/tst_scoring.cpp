@@ -9,9 +9,6 @@
 
 namespace {
 
-const std::string AllQuestions =
-    "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24";
-
 std::set<int> numbersIn(const std::string &list)
 {
     std::set<int> numbers;
@@ -44,11 +41,11 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("wrong");
         QTest::addColumn<QString>("blank");
-        const QString all = QString::fromStdString(AllQuestions);
-        QTest::newRow("nothing answered") << "------------------------" << 0 << "" << all;
+        QTest::newRow("nothing answered") << "------------------------" << 0 << "" << EveryQuestion;
         QTest::newRow("the key") << "rrrrrrrrrrrrrrrrrrrrrrrr" << 24 << ""
                                  << "";
-        QTest::newRow("every answer wrong") << "wwwwwwwwwwwwwwwwwwwwwwww" << 0 << all << "";
+        QTest::newRow("every answer wrong")
+            << "wwwwwwwwwwwwwwwwwwwwwwww" << 0 << EveryQuestion << "";
         QTest::newRow("mixed") << "rwrrrrrrrrrwrrrrrrr--rrr" << 20 << "2, 12"
                                << "20, 21";
         QTest::newRow("wrong ones in question order, both ends")
