@@ -32,6 +32,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -233,18 +234,20 @@ protected:
     }
 };
 
-ReleaseCounter releases;
+// The program's counter, made in main() once the application is.
+ReleaseCounter *releases = nullptr;
 
 // Has the X server deliver keys or clicks as from the user's own devices, then waits until
 // the program has received them. A window manager still busy with a window just mapped may
-// swallow them: they are sent again then.
+// swallow them: they are sent once more then, after a wait long enough that a slow delivery
+// is not taken for a lost one (a key sent twice would scroll twice).
 void sendThroughServer(const QString &step, const QStringList &xdotoolArguments)
 {
-    const int before = releases.count;
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    const int before = releases->count;
+    for (int attempt = 0; attempt < 2; ++attempt) {
         if (QProcess::execute(QStringLiteral("xdotool"), xdotoolArguments) != 0)
             giveUp(step + QStringLiteral(" xdotool"));
-        if (waitFor([before] { return releases.count > before; }, StateTimeoutMs / 3))
+        if (waitFor([before] { return releases->count > before; }, StateTimeoutMs))
             return;
     }
     giveUp(step);
@@ -270,6 +273,14 @@ int captionEnd(const QRadioButton *button)
     return button->style()
         ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button)
         .right();
+}
+
+// The number of the question the window shows, as its counter ("Pregunta n de 24") reads, or
+// "-" where it shows none.
+QString questionShown(const Form *form)
+{
+    const auto *counter = form->findChild<QGroupBox *>(QStringLiteral("QuestionsGroupBox"));
+    return counter ? counter->title().section(QLatin1Char(' '), 1, 1) : QStringLiteral("-");
 }
 
 // Clicks the row of the unchecked continuation with the shortest caption, 900 px from its left,
@@ -319,7 +330,7 @@ void pressScrollKeys(const QString &step, Form *form)
         const QWidget *focus = form->focusWidget();
         return QStringList{QStringLiteral("%1,%2").arg(horizontal->value()).arg(vertical->value()),
                            focus ? focus->objectName() : QStringLiteral("-"),
-                           QString::number(CuestionarioForm->CurrentQuestion),
+                           questionShown(form),
                            checkedContinuation(form)};
     };
     for (const auto &[name, xdotoolName] : keys) {
@@ -419,7 +430,9 @@ int main(int argc, char *argv[])
     choosePlatform();
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    application.installEventFilter(&releases);
+    ReleaseCounter counter;
+    releases = &counter;
+    application.installEventFilter(&counter);
     PrepareApplication();
     CreateForms();
     {

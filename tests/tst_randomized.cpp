@@ -681,6 +681,7 @@ private:
     {
         // "Salir" of each modal window, "Volver a las preguntas" in the notice.
         constexpr const char *exits[] = {"", "Button6", "Button5", "Button2", "Button5", "Button5"};
+        static_assert(std::size(exits) == WindowCount);
         if (m_random.bounded(2) == 0)
             closeBox(top);
         else if (top != Window::Main)

@@ -193,7 +193,8 @@ private slots:
         QTest::addColumn<QString>("window");
         for (Scheme scheme : {Light, Dark, HighContrast}) {
             for (bool whileRunning : {false, true}) {
-                const QByteArray name = QByteArray(schemeName(scheme)) + (whileRunning ? " changed to" : "");
+                const QByteArray name =
+                    QByteArray(schemeName(scheme)) + (whileRunning ? " changed to" : "");
                 for (const char *window :
                      {"main", "credits", "questionnaire", "notice", "evaluation", "review"})
                     QTest::newRow(name + ", " + window) << int(scheme) << whileRunning << window;

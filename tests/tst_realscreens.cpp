@@ -417,7 +417,7 @@ int screenIndex(QSize size)
         if (screen.size == size && screen.dpi == 96 && screen.desktop == Desktop::Openbox)
             return index;
     }
-    return -1;
+    qFatal("no openbox screen of %d x %d at 96 dpi", size.width(), size.height());
 }
 
 // The keys that scroll a window's content, in the order the driver presses them, and where

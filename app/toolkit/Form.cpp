@@ -175,7 +175,8 @@ void Form::placeOnce()
 bool Form::event(QEvent *event)
 {
     const bool handled = QDialog::event(event);
-    // The desktop's palette changed while the program runs.
+    // The declared colours were chosen against the palette of the time; a new desktop palette
+    // (Qt does not tell changeEvent() of it) may leave their text unreadable.
     if (event->type() == QEvent::ApplicationPaletteChange)
         applyDeclaredColours(m_client);
     return handled;
