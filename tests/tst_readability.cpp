@@ -219,6 +219,8 @@ private slots:
             QApplication::setPalette(wanted);
         windows.emplace();
         QApplication::setPalette(wanted);
+        // Qt posts the change to the windows; the program's event loop delivers it.
+        QCoreApplication::sendPostedEvents();
         Form *form = programWindow(window);
         QString faults;
         const auto measure = [&] {
