@@ -172,9 +172,11 @@ void verifyContinuations(const ContinuationButtons &buttons, int q, int checkedO
 // others by "Siguiente".
 void showQuestion(Form *window, int q)
 {
-    if (q == QuestionCount)
+    if (q == QuestionCount) {
         control<QPushButton>(window, "Button4")->click();
-    for (int i = 1; i < q && q < QuestionCount; ++i)
+        return;
+    }
+    for (int i = 1; i < q; ++i)
         control<QPushButton>(window, "Button3")->click();
 }
 
