@@ -234,8 +234,7 @@ protected:
     }
 };
 
-// The program's counter, made in main() once the application is.
-ReleaseCounter *releases = nullptr;
+ReleaseCounter releases;
 
 // Has the X server deliver keys or clicks as from the user's own devices, then waits until
 // the program has received them. A window manager still busy with a window just mapped may
@@ -243,11 +242,11 @@ ReleaseCounter *releases = nullptr;
 // is not taken for a lost one (a key sent twice would scroll twice).
 void sendThroughServer(const QString &step, const QStringList &xdotoolArguments)
 {
-    const int before = releases->count;
+    const int before = releases.count;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (QProcess::execute(QStringLiteral("xdotool"), xdotoolArguments) != 0)
             giveUp(step + QStringLiteral(" xdotool"));
-        if (waitFor([before] { return releases->count > before; }, StateTimeoutMs))
+        if (waitFor([before] { return releases.count > before; }, StateTimeoutMs))
             return;
     }
     giveUp(step);
@@ -430,9 +429,7 @@ int main(int argc, char *argv[])
     choosePlatform();
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    ReleaseCounter counter;
-    releases = &counter;
-    application.installEventFilter(&counter);
+    application.installEventFilter(&releases);
     PrepareApplication();
     CreateForms();
     {

@@ -84,9 +84,21 @@ const char *nameOf(Window window)
 
 Form *formOf(Window window)
 {
-    const std::array<Form *, WindowCount> forms = {MainForm,       CuestionarioForm, AvisoForm,
-                                                   EvaluacionForm, RCForm,           CreditosForm};
-    return forms[int(window)];
+    switch (window) {
+    case Window::Main:
+        return MainForm;
+    case Window::Questionnaire:
+        return CuestionarioForm;
+    case Window::Notice:
+        return AvisoForm;
+    case Window::Evaluation:
+        return EvaluacionForm;
+    case Window::Review:
+        return RCForm;
+    case Window::Credits:
+        return CreditosForm;
+    }
+    Q_UNREACHABLE();
 }
 
 Window windowOf(const QWidget *widget)
