@@ -66,7 +66,7 @@ Form::Form(QWidget *parent)
         firstForm = this;
     installInertAccessibility();
     InputWatcher::start();
-    setWindowFlags(TopLevelFlags);
+    setWindowFlags(ProgramWindowFlags);
     setModal(false);
 }
 

@@ -29,11 +29,6 @@ public:
     enum ModalResult { NoResult = 0, OK = 1, Cancel = 2 };
     enum class Scaling { Fixed, Scaled };
 
-    // A dialog with a title bar and a close box only, which the user cannot resize.
-    static constexpr Qt::WindowFlags TopLevelFlags =
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-        Qt::MSWindowsFixedSizeDialogHint;
-
     explicit Form(QWidget *parent = nullptr);
     ~Form() override;
 

@@ -1,6 +1,5 @@
 #include "ScreenMetrics.h"
 
-#include "Form.h"
 #include "WindowFrame.h"
 
 #include <QApplication>
@@ -15,7 +14,7 @@ std::optional<ScreenMetrics> overridden;
 // they all have the same kind of frame.
 QMargins windowFrame()
 {
-    static const QMargins frame = learnWindowFrame(Form::TopLevelFlags);
+    static const QMargins frame = learnWindowFrame(ProgramWindowFlags);
     return frame;
 }
 

@@ -5,7 +5,14 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <Qt>
 #include <optional>
+
+// The kind of every window of the program, whose frame ScreenMetrics measures: a dialog with
+// a title bar and a close box only, which the user cannot resize.
+inline constexpr Qt::WindowFlags ProgramWindowFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    Qt::MSWindowsFixedSizeDialogHint;
 
 struct ScreenMetrics {
     QSize screen;   // the primary screen, task bars included

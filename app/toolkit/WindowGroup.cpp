@@ -1,8 +1,7 @@
 #include "WindowGroup.h"
 
-#include "Form.h"
-
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <QWindow>
 
@@ -14,8 +13,9 @@ constexpr int GroupStateDelayMs = 200;
 
 void minimiseOrRestoreProgram(bool minimised)
 {
+    // The program's windows are its dialogs; Qt's menus and tool tips are not dialogs.
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!qobject_cast<Form *>(window) || !window->isVisible() ||
+        if (!qobject_cast<QDialog *>(window) || !window->isVisible() ||
             window->isMinimized() == minimised)
             continue;
         if (minimised)
