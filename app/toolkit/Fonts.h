@@ -1,5 +1,6 @@
-// The windows name the font families of their original design. These are not found on a
-// free desktop, so each is mapped to an installed family with the metrics the layouts need.
+// The windows name the font families of their original design. Where one is not installed,
+// as on a free desktop, it is mapped to an installed family with the metrics the layouts
+// need; where it is, as on Windows, it is used as declared.
 #pragma once
 
 void installFontSubstitutions();

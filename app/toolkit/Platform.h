@@ -1,7 +1,9 @@
 #pragma once
 
-// Chooses Qt's windowing platform where the user has not (QT_QPA_PLATFORM unset): X11
-// wherever an X display is at hand, XWayland included, so that the windows are placed by
-// the program and framed by the window manager as everywhere else; native Wayland where it
-// is the only display. Runs before the application object is created.
+// Chooses Qt's windowing platform where the user has not (QT_QPA_PLATFORM unset) and where
+// there is a choice, on Linux and the like: X11 wherever an X display is at hand, XWayland
+// included, so that the windows are placed by the program and framed by the window manager
+// as everywhere else; native Wayland where it is the only display. Elsewhere (Windows) the
+// platform's own windowing is the only one, even where an X display is also at hand.
+// Runs before the application object is created.
 void choosePlatform();

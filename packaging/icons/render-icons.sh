@@ -4,7 +4,8 @@
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick's convert (imagemagick).
 set -eu
 cd "$(dirname "$0")"
-for size in 48 64 128 256; do
+# 16 and 24 pixels serve Windows alone, in the program's .ico.
+for size in 16 24 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" telvanor.svg -o "telvanor-$size.png"
     convert "telvanor-$size.png" -strip "telvanor-$size.png"
 done
