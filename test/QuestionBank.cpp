@@ -300,8 +300,8 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "cuerpos caen con la misma aceleración, sea cual sea su masa; en el aire, la "
     "resistencia frena más a unos cuerpos que "sv,
     "a otros. Por último, 7.4 invierte la realidad: la gravedad es con mucho la más débil"
-    " de las cuatro interacciones fundamentales; domina a gran escala solo porque siempre"
-    " atrae y se acumula con la masa."sv,
+    " de las cuatro interacciones fundamentales; domina a gran escala por su largo "
+    "alcance y porque siempre es atractiva."sv,
     ""sv,
     ""sv,
     // Question 8
@@ -453,8 +453,8 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "quienes no pueden vacunarse. Por eso 17.2 es falsa. La opción 17.1 también: el "
     "estudio que lo sugirió fue retirado por "sv,
     "fraudulento y estudios con cientos de miles de niños no hallaron relación alguna. "
-    "Por último, 17.4 es falsa: solo la viruela se ha erradicado, y el sarampión o la "
-    "tosferina rebrotan si cae la cobertura vacunal."sv,
+    "Por último, 17.4 es falsa: en humanos solo se erradicó la viruela, y el sarampión o "
+    "la tosferina rebrotan si baja la vacunación."sv,
     ""sv,
     ""sv,
     ""sv,
