@@ -44,7 +44,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     // Question 1
     "la formulación de hipótesis contrastables"sv,
     "la observación sistemática y la medida precisa de fenómenos"sv,
-    "la aceptación de una idea como cierta por la autoridad de quien la dice"sv,
+    "la aceptación de una idea como cierta por el mero prestigio de su autor"sv,
     "el diseño de experimentos controlados y su replicación"sv,
     // Question 2
     "son irracionales"sv,
@@ -95,7 +95,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "se han visto confirmadas por los estudios de neuroimagen"sv,
     "no han podido contrastarse de forma rigurosa y carecen de un apoyo empírico sólido"sv,
     "son el fundamento de la neurología del sueño"sv,
-    "demostraron que los sueños son presagios de lo que sucederá en el futuro"sv,
+    "demostraron que los sueños son presagios de lo que le aguarda al soñador"sv,
     // Question 11
     "está en un reposo absoluto respecto al universo"sv,
     "gira con la Tierra a velocidades de hasta 1670 km/h, según la latitud"sv,
@@ -346,7 +346,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "cualquier sueño encaja en ellos, y no ha sido posible someterlos a prueba con "
     "rigor científico. No los han confirmado los estudios "sv,
     "de neuroimagen, como afirma 10.1, ni son la base de la neurología del sueño, como "
-    "sugiere 10.3: esta estudia el sueño y sus trastornos. Y 10.4 es falsa: Freud no "
+    "sugiere 10.3: esta se sustenta en la neurofisiología. Y 10.4 es falsa: Freud no "
     "atribuía a los sueños valor profético."sv,
     ""sv,
     ""sv,
@@ -365,8 +365,8 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "y, con todo el sistema solar, alrededor del centro de nuestra galaxia. La opción "
     "11.3 repite un argumento antiguo contra la rotación terrestre: si la Tierra "
     "girase, se pensaba, sentiríamos un \"viento\" constante. No lo sentimos "sv,
-    "porque la atmósfera gira con el planeta, igual que el aire de un avión en vuelo se "
-    "mueve con él; y no notamos la velocidad porque es prácticamente uniforme: el "
+    "porque la atmósfera gira con el planeta, igual que el aire de la cabina se mueve "
+    "con el avión; y no notamos esta velocidad porque es prácticamente uniforme: el "
     "cuerpo humano solo percibe las aceleraciones, no la velocidad."sv,
     ""sv,
     ""sv,
@@ -401,11 +401,11 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "La opción 14.2 es la correcta: el metanol es muy tóxico. El hígado lo convierte en "
     "formaldehído y este, en ácido fórmico, que causa acidosis y daña el nervio óptico; "
     "unos diez mililitros pueden cegar a un adulto y unos "sv,
-    "treinta, matarlo. Por eso las bebidas adulteradas con metanol causan "
-    "intoxicaciones masivas; se trata con fomepizol o etanol, que bloquean su "
+    "treinta, matarlo. Por ello las bebidas adulteradas con metanol causan "
+    "intoxicaciones masivas; se tratan con fomepizol o etanol, que frenan su "
     "transformación. La opción 14.1 lo confunde con el etanol o \"alcohol "sv,
-    "etílico\", el de vinos y cervezas, que solo lo contienen en trazas; el metanol, "
-    "antes llamado \"alcohol de madera\", ya que se obtenía al destilarla, es otra "
+    "etílico\", el de vinos y cervezas, que solo contienen trazas de metanol; este, "
+    "antaño llamado \"alcohol de madera\", ya que se obtenía al destilarla, es otra "
     "sustancia. La opción 14.3 es falsa: diluirlo no lo "sv,
     "vuelve inocuo, pues lo que cuenta es la cantidad ingerida. Por último, 14.4 describe"
     " el metano, un gas; el metanol es líquido, aunque se fabrica sobre todo a partir del"
@@ -436,7 +436,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "han hallado ninguna dolencia en la que supere al placebo. Es falsa 16.2: en la "
     "habitual "sv,
     "dilución 30 CH, el factor de dilución (un uno seguido de sesenta ceros) supera con "
-    "creces el número de Avogadro: casi con seguridad no queda ni una molécula del "
+    "creces el número de Avogadro; casi con seguridad no queda ni una molécula del "
     "principio activo. "sv,
     "Tampoco es cierta 16.1: la farmacología no le reconoce eficacia. Y 16.3 es falsa: "
     "ni \"lo similar cura lo similar\" ni la supuesta \"memoria del agua\" tienen base "
