@@ -50,7 +50,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "son irracionales"sv,
     "tienen, cada uno, más de dos divisores"sv,
     "son primos"sv,
-    "son los tres números primos que hay entre el 1 y el 20"sv,
+    "son impares, una propiedad que tienen todos los primos"sv,
     // Question 3
     "en otra dirección "sv,
     "en perpendicular"sv,
@@ -97,7 +97,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "son el fundamento de la neurología del sueño"sv,
     "demostraron que los sueños son presagios de lo que le aguarda al soñador"sv,
     // Question 11
-    "está en un reposo absoluto respecto al universo"sv,
+    "se desplaza solo con la traslación de la Tierra"sv,
     "gira con la Tierra a velocidades de hasta 1670 km/h, según la latitud"sv,
     "no se mueve, porque si la Tierra girase notaría un viento constante muy fuerte"sv,
     "se mueve más deprisa en los polos "sv,
@@ -149,7 +149,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "puede contagiarse por compartir vasos, dar la mano o dar un abrazo a una persona "
     "infectada"sv,
     "se cura con una tanda de antibióticos "sv,
-    "se debe al virus de la inmunodeficiencia humana (VIH), que destruye linfocitos CD4"sv,
+    "se debe al VIH, un virus que destruye los linfocitos CD4, claves para las defensas"sv,
     // Question 21
     "no se encuentran en el organismo adulto"sv,
     "ya curan de forma rutinaria toda enfermedad degenerativa"sv,
@@ -212,11 +212,11 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "expresarse como fracción. También es falso lo que dice 2.2: tener más de dos "
     "divisores define "sv,
     "a los números compuestos, lo contrario de los primos, y el 3, el 7 y el 19 solo "
-    "tienen dos: la unidad y ellos mismos. Por último, 2.4 es incorrecta porque entre 1 y"
-    " 20 hay "sv,
-    "otros primos: el 2, el 5, el 11, el 13 y el 17, además de los tres del enunciado, "
-    "ocho en total. Conviene recordar que el 2 es el único primo par y que el 1 no se "
-    "considera primo."sv,
+    "tienen dos: la unidad y ellos mismos. Por último, 2.4 es errónea: los tres son "
+    "impares, pero"sv,
+    " no todos los primos lo son, ya que el 2 es primo y par. Entre 1 y 20 hay ocho "
+    "primos: el 2, el 3, el 5, el 7, el 11, el 13, el 17 y el 19. Conviene recordar que "
+    "el 1 no es primo."sv,
     ""sv,
     ""sv,
     // Question 3
@@ -359,11 +359,11 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "1670 km/h. La velocidad disminuye con la latitud, porque el círculo que se recorre "
     "es cada vez menor: en Madrid es de unos 1275 km/h y en los polos se anula, ya que "
     "allí la persona solo gira sobre sí misma. Por eso es falsa "sv,
-    "11.4, que dice justo lo contrario. Tampoco existe el \"reposo absoluto\" al que "
-    "alude 11.1: todo movimiento se mide respecto a algo, y además de girar con la "
-    "Tierra, esa persona viaja con ella alrededor del Sol a unos 107 000 km/h "sv,
-    "y, con todo el sistema solar, alrededor del centro de nuestra galaxia. La opción "
-    "11.3 repite un argumento antiguo contra la rotación terrestre: si la Tierra "
+    "11.4, que dice justo lo contrario. La opción 11.1 olvida la rotación diaria, que, "
+    "salvo en los polos, se agrega a la \"traslación\": el viaje anual de la Tierra "
+    "alrededor del Sol, a unos 107 000 km/h. Además, esa persona se mueve, "sv,
+    "con todo el sistema solar, alrededor del centro de nuestra galaxia. La opción "
+    "11.3 reproduce un argumento antiguo contra la rotación terrestre: si la Tierra "
     "girase, se pensaba, sentiríamos un \"viento\" constante. No lo sentimos "sv,
     "porque la atmósfera gira con el planeta, igual que el aire de la cabina se mueve "
     "con el avión; y no notamos esta velocidad porque es prácticamente uniforme: el "
