@@ -153,7 +153,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     // Question 21
     "no se encuentran en el organismo adulto"sv,
     "ya curan de forma rutinaria toda enfermedad degenerativa"sv,
-    "pueden dividirse y también diferenciarse en otros tipos de células"sv,
+    "pueden dividirse y también convertirse en otras más especializadas"sv,
     "proceden de embriones destruidos, y por ello se prohíbe investigar con ellas"sv,
     // Question 22
     "transmiten sus genes modificados a quienes los consumen y de ese modo alteran sus genes"sv,
@@ -170,7 +170,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     // Question 24
     "consiste en programas que tienen conciencia y sentimientos como los humanos"sv,
     "es un invento reciente que apareció en esta última década"sv,
-    "designa sistemas que realizan tareas asociadas a la inteligencia humana, como "
+    "designa sistemas que realizan tareas que vinculamos con la mente humana, como "
     "aprender de datos"sv,
     "da respuestas exactas y objetivas, porque se basa en las matemáticas"sv,
 };
