@@ -7,16 +7,22 @@
 #include "Form.h"
 #include "MainUnit.h"
 #include "RCUnit.h"
+#include "RichEditBox.h"
 #include "ScreenMetrics.h"
 #include "Startup.h"
 #include "TestDefinitionUnit.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
 #include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -39,11 +45,12 @@ void closeModalWindows()
 
 int checkedOption(const std::array<QRadioButton *, OptionsPerQuestion> &continuations)
 {
+    int checked = NoAnswer;
     for (int k = 1; k <= OptionsPerQuestion; ++k) {
         if (continuations[k - 1]->isChecked())
-            return k;
+            checked = checked == NoAnswer ? k : SeveralChecked;
     }
-    return NoAnswer;
+    return checked;
 }
 
 int wrongOption(int q)
@@ -72,6 +79,16 @@ QString itemList(const QList<int> &items)
     return numbers.join(QStringLiteral(", "));
 }
 
+QList<int> itemsOf(const QString &list)
+{
+    QList<int> items;
+    if (list.isEmpty())
+        return items;
+    for (const QString &number : list.split(QStringLiteral(", ")))
+        items << number.toInt();
+    return items;
+}
+
 QString expectedPercent(int n, QChar separator)
 {
     // n * 1000 / 24 = n * 125 / 3 tenths, which never lies halfway between two tenths.
@@ -88,6 +105,34 @@ QString itemsMarked(std::string_view plan, char mark)
             items << q;
     }
     return itemList(items);
+}
+
+QList<QLabel *> evaluationLabels()
+{
+    return {control<QLabel>(EvaluacionForm, "RCLabel"),
+            control<QLabel>(EvaluacionForm, "RCPorcentageLabel"),
+            control<QLabel>(EvaluacionForm, "RCPercentLabel"),
+            control<QLabel>(EvaluacionForm, "WrongItemsLabel"),
+            control<QLabel>(EvaluacionForm, "BlanckLabel")};
+}
+
+QString evaluationFigures()
+{
+    QStringList texts;
+    for (const QLabel *label : evaluationLabels())
+        texts << label->text();
+    return texts.join(QStringLiteral(" | "));
+}
+
+QString expectedFigures(std::string_view plan, QChar separator)
+{
+    const auto correct = int(std::count(plan.begin(), plan.end(), 'r'));
+    return QStringList{QString::number(correct),
+                       QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ")
+                           .arg(correct),
+                       expectedPercent(correct, separator), itemsMarked(plan, 'w'),
+                       itemsMarked(plan, '-')}
+        .join(QStringLiteral(" | "));
 }
 
 QString stem(int q)
@@ -120,6 +165,65 @@ QList<int> referencePositions(int q)
 int characterCount(std::string_view text)
 {
     return int(QString::fromUtf8(text.data(), qsizetype(text.size())).size());
+}
+
+QList<QTextCharFormat> characterFormats(const RichEditBox *box)
+{
+    QList<QTextCharFormat> formats(box->wholeText().size());
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            for (int i = fragment.position(); i < fragment.position() + fragment.length(); ++i)
+                formats[i] = fragment.charFormat();
+        }
+    }
+    return formats;
+}
+
+bool isRaised(const QTextCharFormat &format)
+{
+    return format.baselineOffset() > 0;
+}
+
+bool isBold(const QTextCharFormat &format)
+{
+    return format.fontWeight() > QFont::Normal;
+}
+
+namespace {
+
+QList<int> positionsWhere(const RichEditBox *box, bool (*marked)(const QTextCharFormat &))
+{
+    const QList<QTextCharFormat> formats = characterFormats(box);
+    QList<int> positions;
+    for (int i = 0; i < formats.size(); ++i) {
+        if (marked(formats.at(i)))
+            positions << i;
+    }
+    return positions;
+}
+
+} // namespace
+
+QList<int> raisedPositions(const RichEditBox *box)
+{
+    return positionsWhere(box, isRaised);
+}
+
+QList<int> boldPositions(const RichEditBox *box)
+{
+    return positionsWhere(box, isBold);
+}
+
+int darkestGrey(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            darkest = qMin(darkest, qGray(image.pixel(x, y)));
+    }
+    return darkest;
 }
 
 void whenShownModally(Form *form, std::function<void()> action)

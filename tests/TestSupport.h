@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QTextCharFormat>
 #include <Qt>
 #include <array>
 #include <cstdint>
@@ -17,12 +19,16 @@
 #include <string_view>
 
 class Form;
+class QLabel;
 class QRadioButton;
+class RichEditBox;
 class QWidget;
 
 using AnswerSheet = std::array<std::int32_t, QuestionCount>;
 
-// The number (1 to 4) of the first checked continuation, or NoAnswer.
+// The number (1 to 4) of the one checked continuation, NoAnswer for none, or
+// SeveralChecked, which no comparison with an option or NoAnswer accepts.
+constexpr int SeveralChecked = 0;
 int checkedOption(const std::array<QRadioButton *, OptionsPerQuestion> &continuations);
 
 // A continuation of question q that is not the key's.
@@ -35,6 +41,9 @@ AnswerSheet sheetOf(std::string_view plan);
 // Ascending question numbers as the program lists them: "3, 7, 12".
 QString itemList(const QList<int> &items);
 
+// The question numbers of a list as the program writes it; none for an empty text.
+QList<int> itemsOf(const QString &list);
+
 // The questions whose letter in a plan as sheetOf reads it is `mark`, listed as above.
 QString itemsMarked(std::string_view plan, char mark);
 
@@ -46,6 +55,17 @@ QString expectedPercent(int n, QChar separator);
 inline const QString EveryQuestion = QStringLiteral(
     "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24");
 
+// What the evaluation window shows: the count of correct answers, the percentage's caption,
+// the percentage and the lists of wrong and blank items, joined by " | " so that a failing
+// comparison shows them all.
+QString evaluationFigures();
+
+// What the evaluation must show for a sheet planned as sheetOf reads it.
+QString expectedFigures(std::string_view plan, QChar separator = QLatin1Char('.'));
+
+// The evaluation's five value labels, in the order above.
+QList<QLabel *> evaluationLabels();
+
 // The bank's texts of question q: its stem, its continuation k and its commentary.
 QString stem(int q);
 QString option(int q, int k);
@@ -56,6 +76,20 @@ QList<int> referencePositions(int q);
 
 // Number of characters of a UTF-8 text.
 int characterCount(std::string_view text);
+
+// The character format of every character of a rich-text box, by position in its whole
+// text (a line break counts as one character, with a format of its own).
+QList<QTextCharFormat> characterFormats(const RichEditBox *box);
+bool isRaised(const QTextCharFormat &format);
+bool isBold(const QTextCharFormat &format);
+
+// The positions of the raised and of the bold characters of a rich-text box.
+QList<int> raisedPositions(const RichEditBox *box);
+QList<int> boldPositions(const RichEditBox *box);
+
+// The grey level (0 black to 255 white) of the darkest pixel of a widget as drawn: text in
+// black shows as black pixels, greyed-out text would not.
+int darkestGrey(QWidget *widget);
 
 // Runs action once `form` is on the screen in a modal showing; the test itself then
 // continues inside that window's modal loop. The action must close the window: one that
@@ -87,6 +121,14 @@ void pressCloseBox(QWidget *window);
 // Puts the program on a single screen of the given size, frame around each window and
 // pixels per inch (the system's text size), until the override is lifted.
 void useScreen(QSize size, QMargins frame = {}, int pixelsPerInch = 96);
+
+// The short names of the program's six windows, in the order start-up creates them.
+inline const QStringList ProgramWindowNames = {QStringLiteral("main"),
+                                               QStringLiteral("questionnaire"),
+                                               QStringLiteral("evaluation"),
+                                               QStringLiteral("review"),
+                                               QStringLiteral("credits"),
+                                               QStringLiteral("notice")};
 
 // One of the program's six windows by a short name, for data rows, which are made before
 // the windows of each test: main, questionnaire, notice, evaluation, review or credits.

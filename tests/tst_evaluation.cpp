@@ -30,20 +30,13 @@ Plan uniform(char answer)
     return Plan(QuestionCount, answer);
 }
 
-struct LabelState {
-    QString text;
-    QRect geometry;
-};
-
-// What the window shows while it is open.
+// What the window shows while it is open: its value labels' texts and places, in the order
+// of evaluationLabels().
+enum Label { Count, Porcentage, Percent, Wrong, Blank };
 struct Figures {
-    LabelState count, porcentage, percent, wrong, blank;
+    QStringList text;
+    QList<QRect> geometry;
 };
-
-LabelState stateOf(const QLabel *label)
-{
-    return {label->text(), label->geometry()};
-}
 
 } // namespace
 
@@ -54,45 +47,34 @@ class EvaluationTest : public ProgramWindowsTest
     // The value labels' places before the window was first shown.
     QHash<const QLabel *, QPoint> declaredPlaces;
 
-    QList<QLabel *> valueLabels()
-    {
-        return {control<QLabel>(EvaluacionForm, "RCLabel"),
-                control<QLabel>(EvaluacionForm, "RCPorcentageLabel"),
-                control<QLabel>(EvaluacionForm, "RCPercentLabel"),
-                control<QLabel>(EvaluacionForm, "WrongItemsLabel"),
-                control<QLabel>(EvaluacionForm, "BlanckLabel")};
-    }
-
     // Shows the window for the sheet, records what it shows, leaves it by "Salir".
     Figures show(const Plan &plan)
     {
         UserAnswers = sheetOf(plan);
         Figures figures;
-        const QList<QLabel *> labels = valueLabels();
-        whenShownModally(EvaluacionForm, [&] {
-            figures = {stateOf(labels[0]), stateOf(labels[1]), stateOf(labels[2]),
-                       stateOf(labels[3]), stateOf(labels[4])};
-            control<QPushButton>(EvaluacionForm, "Button2")->click();
+        showModallyAndRun(EvaluacionForm, [&figures] {
+            for (const QLabel *label : evaluationLabels()) {
+                figures.text << label->text();
+                figures.geometry << label->geometry();
+            }
         });
-        EvaluacionForm->showModal();
         return figures;
     }
 
     // A label sized to its text: declared left edge and top, height unchanged, and a width
     // that is the text's own (within rounding of the label's text measure).
-    void verifySizedToText(const QLabel *label, const LabelState &state)
+    void verifySizedToText(const QLabel *label, const QString &text, const QRect &geometry)
     {
-        const QString where =
-            label->objectName() + QStringLiteral(": \"") + state.text + QLatin1Char('"');
-        QCOMPARE(state.geometry.topLeft(), declaredPlaces.value(label));
-        QCOMPARE(state.geometry.height(), 18);
-        const int advance = QFontMetrics(label->font()).horizontalAdvance(state.text);
-        QVERIFY2(qAbs(state.geometry.width() - advance) <= 2,
+        const QString where = label->objectName() + QStringLiteral(": \"") + text + QLatin1Char('"');
+        QCOMPARE(geometry.topLeft(), declaredPlaces.value(label));
+        QCOMPARE(geometry.height(), 18);
+        const int advance = QFontMetrics(label->font()).horizontalAdvance(text);
+        QVERIFY2(qAbs(geometry.width() - advance) <= 2,
                  qPrintable(where + QStringLiteral(" is %1 wide for a text %2 wide")
-                                        .arg(state.geometry.width())
+                                        .arg(geometry.width())
                                         .arg(advance)));
         // Every figure stands whole inside the white panel.
-        QVERIFY2(control<Panel>(EvaluacionForm, "Panel1")->rect().contains(state.geometry),
+        QVERIFY2(control<Panel>(EvaluacionForm, "Panel1")->rect().contains(geometry),
                  qPrintable(where));
     }
 
@@ -102,33 +84,16 @@ private slots:
         ProgramWindowsTest::init();
         const int border = control<Panel>(EvaluacionForm, "Panel1")->borderWidth();
         const QPoint places[] = {{288, 32}, {600, 32}, {994, 32}, {440, 96}, {400, 160}};
-        const QList<QLabel *> labels = valueLabels();
+        const QList<QLabel *> labels = evaluationLabels();
         for (int i = 0; i < labels.size(); ++i)
             declaredPlaces.insert(labels[i], places[i] + QPoint(border, border));
     }
 
-    // The value labels stand at their declared places before the first showing; the focus
-    // goes to "Ver respuestas correctas" at the first showing.
-    void focusAtFirstShowingAndWaysOut()
+    // The value labels stand at their declared places before the first showing.
+    void valueLabelsAtTheirDeclaredPlaces()
     {
-        for (QLabel *label : valueLabels())
+        for (QLabel *label : evaluationLabels())
             QCOMPARE(label->pos(), declaredPlaces.value(label));
-        UserAnswers = sheetOf(uniform('r'));
-        QWidget *focused = nullptr;
-        whenShownModally(EvaluacionForm, [&] {
-            focused = EvaluacionForm->focusWidget();
-            control<QPushButton>(EvaluacionForm, "Button1")->click();
-        });
-        QCOMPARE(EvaluacionForm->showModal(), int(Form::OK));
-        QCOMPARE(focused, static_cast<QWidget *>(control<QPushButton>(EvaluacionForm, "Button1")));
-
-        whenShownModally(EvaluacionForm,
-                         [&] { control<QPushButton>(EvaluacionForm, "Button2")->click(); });
-        QCOMPARE(EvaluacionForm->showModal(), int(Form::Cancel));
-
-        whenShownModally(EvaluacionForm, [&] { pressCloseBox(EvaluacionForm); });
-        QCOMPARE(EvaluacionForm->showModal(), int(Form::Cancel));
-        QVERIFY(!EvaluacionForm->isVisible());
     }
 
     void figuresForEveryCount_data()
@@ -155,16 +120,7 @@ private slots:
         QLocale::setDefault(locale);
         for (int n = 0; n <= QuestionCount; ++n) {
             const Plan plan = firstRight(n);
-            const Figures f = show(plan);
-            const QString row = QStringLiteral("n = %1").arg(n);
-            QVERIFY2(f.count.text == QString::number(n), qPrintable(row));
-            QVERIFY2(f.porcentage.text ==
-                         QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(n),
-                     qPrintable(row + QStringLiteral(": ") + f.porcentage.text));
-            QVERIFY2(f.percent.text == expectedPercent(n, separator),
-                     qPrintable(row + QStringLiteral(": ") + f.percent.text));
-            QVERIFY2(f.wrong.text == itemsMarked(plan, 'w'), qPrintable(row));
-            QVERIFY2(f.blank.text == itemsMarked(plan, '-'), qPrintable(row));
+            QCOMPARE(show(plan).text.join(QStringLiteral(" | ")), expectedFigures(plan, separator));
         }
     }
 
@@ -176,11 +132,11 @@ private slots:
                                                   {4, "16.7%"},  {18, "75.0%"}, {22, "91.7%"},
                                                   {23, "95.8%"}, {24, "100.0%"}};
         for (const auto &[n, text] : known)
-            QCOMPARE(show(firstRight(n)).percent.text, text);
+            QCOMPARE(show(firstRight(n)).text[Percent], text);
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        QCOMPARE(show(firstRight(18)).percent.text, QStringLiteral("75,0%"));
-        QCOMPARE(show(firstRight(24)).percent.text, QStringLiteral("100,0%"));
-        QCOMPARE(show(firstRight(1)).percent.text, QStringLiteral("4,2%"));
+        QCOMPARE(show(firstRight(18)).text[Percent], QStringLiteral("75,0%"));
+        QCOMPARE(show(firstRight(24)).text[Percent], QStringLiteral("100,0%"));
+        QCOMPARE(show(firstRight(1)).text[Percent], QStringLiteral("4,2%"));
     }
 
     // Sheets that mix right, wrong and blank answers in no particular pattern, and the
@@ -190,15 +146,12 @@ private slots:
         for (const Plan &plan :
              {uniform('r'), uniform('w'), uniform('-'), Plan("-rw-w-rw-w-rw-w-rw-w-rw-"),
               Plan("wrrrrrrrr-wrrrrrrrrrrrr-")}) {
-            const Figures f = show(plan);
-            QCOMPARE(f.count.text, QString::number(std::count(plan.begin(), plan.end(), 'r')));
-            QCOMPARE(f.wrong.text, itemsMarked(plan, 'w'));
-            QCOMPARE(f.blank.text, itemsMarked(plan, '-'));
+            QCOMPARE(show(plan).text.join(QStringLiteral(" | ")), expectedFigures(plan));
         }
 
         // The longest list: all 24 numbers.
-        QCOMPARE(show(uniform('-')).blank.text, EveryQuestion);
-        QCOMPARE(show(uniform('w')).wrong.text, EveryQuestion);
+        QCOMPARE(show(uniform('-')).text[Blank], EveryQuestion);
+        QCOMPARE(show(uniform('w')).text[Wrong], EveryQuestion);
     }
 
     // Each value label sizes itself to its text on one line, its left edge and top fixed;
@@ -207,24 +160,22 @@ private slots:
     {
         for (const Plan &plan : {uniform('w'), uniform('-'), uniform('r'), firstRight(9)}) {
             const Figures f = show(plan);
-            const QList<QLabel *> labels = valueLabels();
-            const LabelState *states[] = {&f.count, &f.porcentage, &f.percent, &f.wrong, &f.blank};
+            const QList<QLabel *> labels = evaluationLabels();
             for (int i = 0; i < labels.size(); ++i) {
-                verifySizedToText(labels[i], *states[i]);
+                verifySizedToText(labels[i], f.text[i], f.geometry[i]);
                 QVERIFY(!labels[i]->wordWrap()); // one line
             }
-            const int digit = QFontMetrics(labels[4]->font()).horizontalAdvance(QLatin1Char('0'));
-            for (const LabelState *list : {&f.wrong, &f.blank}) {
-                QVERIFY2(
-                    !list->text.isEmpty() || list->geometry.width() < digit,
-                    qPrintable(QStringLiteral("empty list %1 wide").arg(list->geometry.width())));
+            const int digit = QFontMetrics(labels[Blank]->font()).horizontalAdvance(QLatin1Char('0'));
+            for (const Label list : {Wrong, Blank}) {
+                QVERIFY2(!f.text[list].isEmpty() || f.geometry[list].width() < digit,
+                         qPrintable(QStringLiteral("empty list %1 wide").arg(f.geometry[list].width())));
             }
         }
         // Two-digit counts are wider than one-digit ones, and "100.0%" wider than "4.2%".
         const Figures one = show(firstRight(1));
         const Figures all = show(uniform('r'));
-        QVERIFY(all.count.geometry.width() > one.count.geometry.width());
-        QVERIFY(all.percent.geometry.width() > one.percent.geometry.width());
+        QVERIFY(all.geometry[Count].width() > one.geometry[Count].width());
+        QVERIFY(all.geometry[Percent].width() > one.geometry[Percent].width());
     }
 
     // A second showing shows the figures of the new sheet only: no text or width is kept
@@ -240,22 +191,15 @@ private slots:
         const Figures afterBlank = show(second);
 
         for (const Figures *f : {&afterWrong, &afterBlank}) {
-            QCOMPARE(f->count.text, QStringLiteral("22"));
-            QCOMPARE(f->percent.text, QStringLiteral("91.7%"));
-            QCOMPARE(f->porcentage.text,
-                     QStringLiteral("Porcentaje de respuestas correctas (22 de 24) : "));
-            QCOMPARE(f->wrong.text, QStringLiteral("5"));
-            QCOMPARE(f->blank.text, QStringLiteral("17"));
-            QCOMPARE(f->wrong.geometry, alone.wrong.geometry);
-            QCOMPARE(f->blank.geometry, alone.blank.geometry);
-            QCOMPARE(f->count.geometry, alone.count.geometry);
+            QCOMPARE(f->text.join(QStringLiteral(" | ")), expectedFigures(second));
+            QCOMPARE(f->geometry, alone.geometry);
         }
 
         // And from a full sheet back to an empty one: both lists emptied again.
         show(firstRight(3));
         const Figures none = show(uniform('r'));
-        QVERIFY(none.wrong.text.isEmpty());
-        QVERIFY(none.blank.text.isEmpty());
+        QVERIFY(none.text[Wrong].isEmpty());
+        QVERIFY(none.text[Blank].isEmpty());
     }
 };
 

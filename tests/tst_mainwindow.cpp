@@ -44,6 +44,17 @@ protected:
     }
 };
 
+// A window's outer size and scroll ranges as text, for a comparison that names the window.
+QString sizeText(const QString &window, QSize outer, QSize ranges)
+{
+    return QStringLiteral("%1: %2 x %3, ranges %4 x %5")
+        .arg(window)
+        .arg(outer.width())
+        .arg(outer.height())
+        .arg(ranges.width())
+        .arg(ranges.height());
+}
+
 // How the user presses a push button, or closes its window instead.
 enum class Press { Click, Enter, Space, CloseBox };
 
@@ -89,28 +100,85 @@ private slots:
         }
     }
 
-    void windowsAreCreatedWithTheirCaptionsAndSizes()
+    // The main window is the first and only one shown; every window bears its caption and
+    // draws its every control in one of the installed stand-ins of the declared families, so
+    // that no family the substitutions miss shows only as text that no longer fits.
+    void windowsAreCreatedWithTheirCaptionsAndFonts()
     {
         ProgramWindows windows;
-        QVERIFY(MainForm->isVisible());
         QCOMPARE(Form::mainForm(), MainForm);
-        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Telvanor"));
-        QCOMPARE(MainForm->size(), QSize(858, 743));
-        struct Hidden {
-            Form *form;
-            QString caption;
-            QSize size;
-        };
-        const QList<Hidden> hidden = {
-            {CuestionarioForm, QStringLiteral("Cuestionario"), QSize(1190, 539)},
-            {EvaluacionForm, QStringLiteral("Evaluación"), QSize(1310, 356)},
-            {RCForm, QStringLiteral("Respuestas Correctas"), QSize(1303, 816)},
-            {CreditosForm, QStringLiteral("Créditos"), QSize(575, 415)},
-            {AvisoForm, QStringLiteral("Aviso"), QSize(495, 240)}};
-        for (const Hidden &window : hidden) {
-            QVERIFY(!window.form->isVisible());
-            QCOMPARE(window.form->windowTitle(), window.caption);
-            QCOMPARE(window.form->size(), window.size);
+        const QStringList captions = {"Telvanor", "Cuestionario", "Evaluación", "Respuestas Correctas",
+                                      "Créditos", "Aviso"};
+        for (int i = 0; i < ProgramWindowNames.size(); ++i) {
+            Form *form = programWindow(ProgramWindowNames[i]);
+            QCOMPARE(form->isVisible(), form == MainForm);
+            QCOMPARE(form->windowTitle(), captions[i]);
+            for (const QWidget *widget : form->findChildren<QWidget *>()) {
+                const QString family = QFontInfo(widget->font()).family();
+                QVERIFY2(family == QLatin1String("DejaVu Sans") ||
+                             family == QLatin1String("Liberation Sans"),
+                         qPrintable(form->windowTitle() + QLatin1Char('/') +
+                                    widget->objectName() + QStringLiteral(": ") + family));
+            }
+        }
+    }
+
+    void windowSizes_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<int>("pixelsPerInch");
+        // In the order of ProgramWindowNames: each window's size with its frame, and the
+        // scroll ranges of one shrunk in either direction (0 x 0 for one that was not).
+        QTest::addColumn<QList<QSize>>("outer");
+        QTest::addColumn<QList<QSize>>("ranges");
+        const QList<QSize> none(6, QSize(0, 0));
+        QTest::newRow("96 dpi") << QSize(1920, 1080) << QMargins() << 96
+                                << QList<QSize>{{858, 743}, {1190, 539}, {1310, 356},
+                                                {1303, 816}, {575, 415},  {495, 240}}
+                                << none;
+        // The window font's "0" is 20 pixels high instead of 13 (at 144 dpi) or 25 (at 192):
+        // the five scaled windows grow by 20 / 13 or 25 / 13, the main window keeps its pixels.
+        QTest::newRow("144 dpi") << QSize(3840, 2160) << QMargins() << 144
+                                 << QList<QSize>{{858, 743},   {1831, 829}, {2015, 548},
+                                                 {2005, 1255}, {885, 638},  {762, 369}}
+                                 << none;
+        QTest::newRow("192 dpi") << QSize(3840, 2160) << QMargins() << 192
+                                 << QList<QSize>{{858, 743},   {2288, 1037}, {2519, 685},
+                                                 {2506, 1569}, {1106, 798},  {952, 462}}
+                                 << none;
+        // The frame and title bar add exactly 25 pixels: the main window still fits; the
+        // review, 841 pixels high with its frame, does not.
+        QTest::newRow("1366 x 768, 25-pixel frame")
+            << QSize(1366, 768) << QMargins(1, 23, 1, 2) << 96
+            << QList<QSize>{{860, 768}, {1192, 564}, {1312, 381}, {1305, 718}, {577, 440},
+                            {497, 265}}
+            << QList<QSize>{{0, 0}, {0, 0}, {0, 0}, {1289, 841}, {0, 0}, {0, 0}};
+        // Credits and notice are never fitted; the others are shrunk to the screen less 50.
+        QTest::newRow("800 x 600, 34-pixel frame")
+            << QSize(800, 600) << QMargins(4, 30, 4, 4) << 96
+            << QList<QSize>{{750, 550}, {750, 573}, {750, 390}, {750, 550}, {583, 449},
+                            {503, 274}}
+            << QList<QSize>{{866, 777}, {1198, 524}, {1318, 325}, {1311, 850}, {0, 0}, {0, 0}};
+    }
+
+    // Each window's size at the screen's density, and fitted to a screen too small for it.
+    void windowSizes()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QMargins, frame);
+        QFETCH(int, pixelsPerInch);
+        QFETCH(QList<QSize>, outer);
+        QFETCH(QList<QSize>, ranges);
+        ProgramWindows windows(screen, frame, pixelsPerInch);
+        for (int i = 0; i < ProgramWindowNames.size(); ++i) {
+            const Form *form = programWindow(ProgramWindowNames[i]);
+            const QSize actualRanges =
+                form->hasAutomaticScrollRanges()
+                    ? QSize(0, 0)
+                    : QSize(form->scrollRange(Qt::Horizontal), form->scrollRange(Qt::Vertical));
+            QCOMPARE(sizeText(ProgramWindowNames[i], form->outerSize(), actualRanges),
+                     sizeText(ProgramWindowNames[i], outer[i], ranges[i]));
         }
     }
 

@@ -39,8 +39,6 @@
 #include <QRandomGenerator>
 #include <QScrollArea>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextFragment>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -139,22 +137,6 @@ QString describe(const std::vector<Window> &windows)
     return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
-int checkedCount(const std::array<QRadioButton *, 4> &buttons)
-{
-    return int(
-        std::count_if(buttons.begin(), buttons.end(), [](auto *b) { return b->isChecked(); }));
-}
-
-QList<int> parseItemList(const QString &text)
-{
-    QList<int> items;
-    if (text.isEmpty())
-        return items;
-    for (const QString &number : text.split(QStringLiteral(", ")))
-        items << number.toInt();
-    return items;
-}
-
 QList<int> blankItems(const Sheet &sheet)
 {
     QList<int> items;
@@ -163,33 +145,6 @@ QList<int> blankItems(const Sheet &sheet)
             items << q;
     }
     return items;
-}
-
-// Positions of the characters of a box whose format passes `marked`.
-template <typename Predicate> QList<int> markedPositions(const RichEditBox *box, Predicate marked)
-{
-    QList<int> positions;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!marked(fragment.charFormat()))
-                continue;
-            for (int i = fragment.position(); i < fragment.position() + fragment.length(); ++i)
-                positions << i;
-        }
-    }
-    return positions;
-}
-
-QList<int> raisedPositions(const RichEditBox *box)
-{
-    return markedPositions(box, [](const QTextCharFormat &f) { return f.baselineOffset() > 0; });
-}
-
-QList<int> boldPositions(const RichEditBox *box)
-{
-    return markedPositions(box,
-                           [](const QTextCharFormat &f) { return f.fontWeight() > QFont::Normal; });
 }
 
 // How many characters the marks raise in each question's stem and commentary.
@@ -1027,10 +982,9 @@ private:
         expectEqual(q, m_questionnaireQuestion, "questionnaire question");
         expectEqual(control<QGroupBox>(form, "QuestionsGroupBox")->title(),
                     QStringLiteral("Pregunta %1 de 24").arg(q), "questionnaire caption");
-        const auto buttons = form->radioButtons();
-        if (checkedCount(buttons) > 1)
+        const int checked = checkedOption(form->radioButtons());
+        if (checked == SeveralChecked)
             fail(QStringLiteral("more than one continuation checked"));
-        const int checked = checkedOption(buttons);
         if (m_expectedChecked)
             expectEqual(checked, *m_expectedChecked, "continuation checked in the questionnaire");
         else if (m_checkedBefore != NoAnswer && checked == NoAnswer)
@@ -1071,9 +1025,9 @@ private:
         // The three classes the labels show partition the questions as the sheet does.
         const int correct = control<QLabel>(EvaluacionForm, "RCLabel")->text().toInt();
         const QList<int> wrong =
-            parseItemList(control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text());
+            itemsOf(control<QLabel>(EvaluacionForm, "WrongItemsLabel")->text());
         const QList<int> blank =
-            parseItemList(control<QLabel>(EvaluacionForm, "BlanckLabel")->text());
+            itemsOf(control<QLabel>(EvaluacionForm, "BlanckLabel")->text());
         expectEqual(int(correct + wrong.size() + blank.size()), QuestionCount, "classes' sizes");
         for (int q = 1; q <= QuestionCount; ++q) {
             const int answer = m_sheet[q - 1];
@@ -1100,9 +1054,7 @@ private:
             return;
         expectEqual(control<QGroupBox>(form, "QuestionsGroupBox")->title(),
                     QStringLiteral("Pregunta %1 de 24").arg(q), "review caption");
-        const auto buttons = form->radioButtons();
-        expectEqual(checkedCount(buttons), 1, "continuations checked in the review");
-        expectEqual(checkedOption(buttons), int(CorrectOptions[q - 1]),
+        expectEqual(checkedOption(form->radioButtons()), int(CorrectOptions[q - 1]),
                     "continuation checked in the review");
         expectEqual(control<RichEditBox>(form, "QuestionsRichEdit")->wholeText(),
                     stem(q) + QLatin1Char('\n'), "review's stem");

@@ -1,15 +1,12 @@
-// The window behaviours the program relies on, where Qt's own defaults differ: modal
-// results, close box and Escape, Enter and default buttons, inert panels, placement at
-// first showing, scaling and fitting a window to a small screen.
+// The window behaviours the program relies on, where Qt's own defaults differ, tried on small
+// windows of the test's own: modal results, close box and Escape, Enter and default buttons,
+// inert panels, first focus, placement at first showing, scaling, fitting a window to a small
+// screen and scrolling it by key.
 
-#include "AvisoUnit.h"
-#include "Creditos.h"
-#include "CuestionarioUnit.h"
-#include "EvaluacionUnit.h"
-#include "MainUnit.h"
+#include "FitToScreen.h"
+#include "Form.h"
 #include "MemoBox.h"
 #include "Panel.h"
-#include "RCUnit.h"
 #include "ScreenMetrics.h"
 #include "Startup.h"
 #include "TestSupport.h"
@@ -19,9 +16,65 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <memory>
 
 namespace {
+
+// A window of the test's own, declared at 96 pixels per inch like the program's layouts: an
+// inert panel holding a text box, three buttons (OK, Cancel, and "Next", which carries no
+// result and counts its presses) and a radio button, all within 390 x 260.
+class SmallWindow : public Form
+{
+public:
+    explicit SmallWindow(QSize clientSize = QSize(390, 260), Scaling scaling = Scaling::Fixed)
+    {
+        client()->setWindowTitle(QStringLiteral("Small"));
+        client()->resize(clientSize);
+        client()->setFont(QFont(QStringLiteral("MS Sans Serif")));
+        client()->setProperty("fontHeight", -11);
+        panel = add<Panel>("Panel", QRect(13, 13, 208, 130), client());
+        panel->setEnabled(false);
+        text = add<MemoBox>("Memo", QRect(13, 13, 182, 104), panel);
+        text->setPlainText(QStringLiteral("Texto de prueba"));
+        ok = button("OK", Form::OK, QRect(260, 26, 104, 39));
+        cancel = button("Cancel", Form::Cancel, QRect(260, 78, 104, 39));
+        next = button("Next", Form::NoResult, QRect(260, 130, 104, 39));
+        radio = add<QRadioButton>("Radio", QRect(13, 169, 130, 26), client());
+        onClick(next, &SmallWindow::nextClick);
+        loadLayout(scaling);
+    }
+
+    Panel *panel;
+    MemoBox *text;
+    QPushButton *ok, *cancel, *next;
+    QRadioButton *radio;
+    int nextPresses = 0;
+    int resultInNextHandler = -1;
+
+private:
+    template <typename Control> Control *add(const char *name, QRect geometry, QWidget *parent)
+    {
+        auto *widget = new Control(parent);
+        widget->setObjectName(QLatin1String(name));
+        widget->setGeometry(geometry);
+        widget->setProperty("fontHeight", -13);
+        return widget;
+    }
+
+    QPushButton *button(const char *name, int result, QRect geometry)
+    {
+        auto *pushButton = add<QPushButton>(name, geometry, client());
+        pushButton->setText(QLatin1String(name));
+        if (result != Form::NoResult)
+            pushButton->setProperty("modalResult", result);
+        return pushButton;
+    }
+
+    void nextClick()
+    {
+        ++nextPresses;
+        resultInNextHandler = modalResult();
+    }
+};
 
 // Where a scroll key leaves a scroll bar: at its start, one page on from it, one page back
 // from its end, or at its end.
@@ -42,6 +95,46 @@ int positionOf(Place place, const QScrollBar *bar)
     return -1;
 }
 
+// How a modal showing is left.
+enum class Exit { OK, Cancel, Next, EscapeThenCloseBox, RejectThenCloseBox, EnterOnFocus,
+                  EnterOnCancel };
+
+void leave(SmallWindow &window, Exit exit)
+{
+    switch (exit) {
+    case Exit::OK:
+        window.ok->click();
+        break;
+    case Exit::Cancel:
+        window.cancel->click();
+        break;
+    case Exit::Next:
+        window.setModalResult(Form::OK);
+        window.next->click();
+        QVERIFY(window.isVisible());
+        window.ok->click();
+        break;
+    case Exit::EscapeThenCloseBox:
+        pressKey(&window, Qt::Key_Escape);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        pressCloseBox(&window);
+        break;
+    case Exit::RejectThenCloseBox:
+        window.reject();
+        QVERIFY(window.isVisible());
+        pressCloseBox(&window);
+        break;
+    case Exit::EnterOnFocus:
+        pressKey(&window, Qt::Key_Return);
+        break;
+    case Exit::EnterOnCancel:
+        window.cancel->setFocus();
+        QTest::keyClick(window.cancel, Qt::Key_Enter);
+        break;
+    }
+}
+
 } // namespace
 
 class ToolkitTest : public QObject
@@ -58,194 +151,127 @@ private slots:
         ScreenMetrics::setOverride(std::nullopt);
     }
 
-    void showingStartsAtZeroAndRunsFormShowBeforeVisible()
+    void showingStartsAtZeroAndRunsItsHandlerBeforeVisible()
     {
-        TMainForm main;
-        TCreditosForm credits;
+        SmallWindow window;
         int showings = 0;
         bool visibleAtShowing = true;
         int resultAtShowing = -1;
-        connect(&credits, &Form::showing, &credits, [&] {
+        connect(&window, &Form::showing, &window, [&] {
             ++showings;
-            visibleAtShowing = credits.isVisible();
-            resultAtShowing = credits.modalResult();
+            visibleAtShowing = window.isVisible();
+            resultAtShowing = window.modalResult();
         });
-        credits.setModalResult(Form::Cancel);
-        whenShownModally(&credits, [&] { control<QPushButton>(&credits, "Button5")->click(); });
-        QCOMPARE(credits.showModal(), int(Form::OK));
+        window.setModalResult(Form::Cancel);
+        QCOMPARE(showModallyAndRun(&window, [&] { window.ok->click(); }), int(Form::OK));
         QCOMPARE(showings, 1);
         QVERIFY(!visibleAtShowing);
         QCOMPARE(resultAtShowing, 0);
-        QVERIFY(!credits.isVisible());
+        QVERIFY(!window.isVisible());
     }
 
-    void escapeClosesNothing_data()
+    void waysOut_data()
     {
-        QTest::addColumn<QString>("windowName");
-        for (const char *name : {"questionnaire", "notice", "evaluation", "review", "credits"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<Exit>("exit");
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK button") << Exit::OK << int(Form::OK);
+        QTest::newRow("Cancel button") << Exit::Cancel << int(Form::Cancel);
+        QTest::newRow("a button without result, then OK") << Exit::Next << int(Form::OK);
+        QTest::newRow("Escape closes nothing, close box")
+            << Exit::EscapeThenCloseBox << int(Form::Cancel);
+        QTest::newRow("rejection closes nothing, close box")
+            << Exit::RejectThenCloseBox << int(Form::Cancel);
+        QTest::newRow("Enter on the first focus") << Exit::EnterOnFocus << int(Form::OK);
+        QTest::newRow("Enter on Cancel") << Exit::EnterOnCancel << int(Form::Cancel);
     }
 
-    // In every modal window Escape, to the focused control or to the window, and a dialog
-    // rejection close nothing; the close box then gives Cancel, with one closing.
-    void escapeClosesNothing()
+    // Each way of leaving a modal showing gives its result, with one closing. A button first
+    // sets the window's result to its own (0 for one without), then runs its handler; no
+    // button is a default one, so Enter presses only the focused button.
+    void waysOut()
     {
-        QFETCH(QString, windowName);
-        ProgramWindows windows;
-        Form *form = programWindow(windowName);
-        int closings = 0;
-        connect(form, &Form::closing, form, [&] { ++closings; });
-        bool stillOpen = false;
-        whenShownModally(form, [&] {
-            pressKey(form, Qt::Key_Escape);
-            QTest::keyClick(form, Qt::Key_Escape);
-            form->reject();
-            stillOpen = form->isVisible() && form->isShownModally();
-            pressCloseBox(form);
-        });
-        QCOMPARE(form->showModal(), int(Form::Cancel));
-        QVERIFY(stillOpen);
-        QCOMPARE(closings, 1);
-    }
-
-    void enterPressesOnlyTheFocusedButton()
-    {
-        TMainForm main;
-        TEvaluacionForm evaluation;
-        for (QPushButton *button : evaluation.findChildren<QPushButton *>())
+        QFETCH(Exit, exit);
+        SmallWindow window;
+        for (QPushButton *button : window.findChildren<QPushButton *>())
             QVERIFY(!button->isDefault() && !button->autoDefault());
-
-        // Focus starts on the first button in tab order, "Ver respuestas correctas" (OK).
-        whenShownModally(&evaluation, [&] {
-            QCOMPARE(evaluation.focusWidget(), control<QPushButton>(&evaluation, "Button1"));
-            pressKey(&evaluation, Qt::Key_Return);
-        });
-        QCOMPARE(evaluation.showModal(), int(Form::OK));
-
-        // With the focus moved to "Salir", Enter gives that button's Cancel.
-        whenShownModally(&evaluation, [&] {
-            control<QPushButton>(&evaluation, "Button2")->setFocus();
-            QTest::keyClick(control<QPushButton>(&evaluation, "Button2"), Qt::Key_Enter);
-        });
-        QCOMPARE(evaluation.showModal(), int(Form::Cancel));
+        int closings = 0;
+        connect(&window, &Form::closing, &window, [&] { ++closings; });
+        whenShownModally(&window, [&] { leave(window, exit); });
+        QTEST(window.showModal(), "result");
+        QCOMPARE(closings, 1);
+        if (exit == Exit::Next) {
+            QCOMPARE(window.nextPresses, 1);
+            QCOMPARE(window.resultInNextHandler, 0);
+        }
     }
 
-    void buttonSetsResultBeforeItsHandlerRuns()
-    {
-        TMainForm main;
-        TRCForm review;
-        // "Siguiente" carries no result: pressing it pages without closing the window.
-        whenShownModally(&review, [&] {
-            review.setModalResult(Form::OK);
-            control<QPushButton>(&review, "Button3")->click();
-            QVERIFY(review.isVisible());
-            QCOMPARE(review.modalResult(), 0);
-            QCOMPARE(int(review.CurrentQuestion), 2);
-            control<QPushButton>(&review, "Button5")->click();
-        });
-        QCOMPARE(review.showModal(), int(Form::OK));
-    }
-
+    // A disabled panel makes itself and its controls inert, yet leaves them enabled and drawn
+    // in the window-text colour, not the greyed disabled one; the first focus skips them.
     void disabledPanelIsInertButNotGreyed()
     {
-        TMainForm main;
-        TCreditosForm credits;
-        QVERIFY(control<Panel>(&credits, "Panel2")->property("inert").toBool());
-        QVERIFY(!control<Panel>(&credits, "Panel1")->property("inert").toBool());
-        for (QWidget *widget : {static_cast<QWidget *>(control<Panel>(&credits, "Panel2")),
-                                static_cast<QWidget *>(control<MemoBox>(&credits, "Memo1"))}) {
+        SmallWindow window;
+        QVERIFY(window.panel->property("inert").toBool());
+        for (QWidget *widget : {static_cast<QWidget *>(window.panel),
+                                static_cast<QWidget *>(window.text)}) {
             QVERIFY(widget->isEnabled());
             QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
             QVERIFY(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
         }
-        QCOMPARE(control<MemoBox>(&credits, "Memo1")->textInteractionFlags(),
-                 Qt::NoTextInteraction);
-
-        // The text is drawn in the window-text colour, not the greyed disabled one.
-        const QImage image = control<MemoBox>(&credits, "Memo1")->grab().toImage();
-        const QColor text =
-            control<MemoBox>(&credits, "Memo1")->palette().color(QPalette::Active, QPalette::Text);
-        int darkest = 255;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                darkest = qMin(darkest, qGray(image.pixel(x, y)));
-        QCOMPARE(darkest, qGray(text.rgb()));
-    }
-
-    void focusAtFirstActivationSkipsInertControls()
-    {
-        TMainForm main;
-        main.showPlaced();
-        QCOMPARE(main.focusWidget(), control<QPushButton>(&main, "TestButton"));
-        TCreditosForm credits;
-        whenShownModally(&credits, [&] {
-            QCOMPARE(credits.focusWidget(), control<QPushButton>(&credits, "Button5"));
-            QTest::keyClick(control<QPushButton>(&credits, "Button5"), Qt::Key_Return);
-        });
-        QCOMPARE(credits.showModal(), int(Form::OK));
+        QCOMPARE(window.text->textInteractionFlags(), Qt::NoTextInteraction);
+        const QColor text = window.text->palette().color(QPalette::Active, QPalette::Text);
+        QCOMPARE(darkestGrey(window.text), qGray(text.rgb()));
+        window.showPlaced();
+        QCOMPARE(window.focusWidget(), window.ok);
     }
 
     void placementAtFirstShowingOnly()
     {
-        const QMargins frame(4, 30, 4, 4);
-        useScreen(QSize(1920, 1080), frame);
-        TMainForm main;
+        useScreen(QSize(1920, 1080), QMargins(4, 30, 4, 4));
+        SmallWindow main(QSize(400, 300));
         main.showPlaced();
-        // Centred on the desktop: (1920 - 866) div 2, (1080 - 777) div 2.
-        QCOMPARE(main.pos(), QPoint(527, 151));
+        // Centred on the desktop: (1920 - 408) div 2, (1080 - 334) div 2.
+        QCOMPARE(main.pos(), QPoint(756, 373));
 
-        TCreditosForm credits;
-        whenShownModally(&credits, [&] {
-            // Centred on the main window: 527 + (866 - 583) div 2, 151 + (777 - 449) div 2.
-            QCOMPARE(credits.pos(), QPoint(668, 315));
-            credits.move(10, 20);
-            pressCloseBox(&credits);
+        SmallWindow other(QSize(200, 100));
+        showModallyAndRun(&other, [&] {
+            // Centred on the main window: 756 + (408 - 208) div 2, 373 + (334 - 134) div 2.
+            QCOMPARE(other.pos(), QPoint(856, 473));
+            other.move(10, 20);
         });
-        credits.showModal();
-        whenShownModally(&credits, [&] {
-            QCOMPARE(credits.pos(), QPoint(10, 20));
-            pressCloseBox(&credits);
-        });
-        credits.showModal();
+        showModallyAndRun(&other, [&] { QCOMPARE(other.pos(), QPoint(10, 20)); });
     }
 
     void placementNeverNegative()
     {
         useScreen(QSize(600, 400));
-        TMainForm main;
+        SmallWindow main(QSize(800, 600));
+        FitToScreen(&main);
         QCOMPARE(main.firstPlacement(), QPoint(25, 25));
-        TCreditosForm credits; // not fitted to the screen, so larger than the shrunk main window
+        SmallWindow larger(QSize(700, 500));
         main.move(0, 0);
-        QCOMPARE(credits.firstPlacement(), QPoint(0, 0));
+        QCOMPARE(larger.firstPlacement(), QPoint(0, 0));
     }
 
     void fitToScreen_data()
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QMargins>("frame");
-        QTest::addColumn<QString>("windowName");
         QTest::addColumn<QSize>("outer");
         // The scroll ranges of a shrunk window; none for one that keeps the automatic ones.
         QTest::addColumn<QSize>("ranges");
-        QTest::newRow("main, exactly the screen")
-            << QSize(858, 743) << QMargins() << "main" << QSize(858, 743) << QSize();
-        QTest::newRow("main, one pixel more than the screen")
-            << QSize(857, 742) << QMargins() << "main" << QSize(807, 692) << QSize(858, 743);
-        // The frame and title bar add exactly 25 pixels: the main window still fits.
-        QTest::newRow("main, 768 pixels high with frame")
-            << QSize(1366, 768) << QMargins(1, 23, 1, 2) << "main" << QSize(860, 768) << QSize();
+        QTest::newRow("exactly the screen")
+            << QSize(390, 260) << QMargins() << QSize(390, 260) << QSize();
+        QTest::newRow("one pixel more than the screen")
+            << QSize(389, 259) << QMargins() << QSize(339, 209) << QSize(390, 260);
+        // The frame and title bar add exactly 25 pixels: the window still fits.
+        QTest::newRow("fits with its frame")
+            << QSize(800, 285) << QMargins(1, 23, 1, 2) << QSize(392, 285) << QSize();
         // One pixel more: its former outer height is its range; the horizontal range stays
-        // the one of the controls, the right edge of the panel.
-        QTest::newRow("main, 769 pixels high with frame")
-            << QSize(1366, 768) << QMargins(1, 23, 1, 3) << "main" << QSize(860, 718)
-            << QSize(841, 769);
-        // The review, 1316 pixels wide and 851 high with its frame, keeps the computed range
-        // of the direction that fits: its lowest control, "Salir", has top 756, height 45.
-        QTest::newRow("review, shrunk in one direction")
-            << QSize(1280, 1024) << QMargins(6, 30, 7, 5) << "review" << QSize(1230, 851)
-            << QSize(1316, 801);
-        QTest::newRow("credits, never fitted")
-            << QSize(400, 300) << QMargins() << "credits" << QSize(575, 415) << QSize();
+        // the one of the controls, the right edge of the buttons.
+        QTest::newRow("one pixel too high with its frame")
+            << QSize(800, 285) << QMargins(1, 23, 1, 3) << QSize(392, 235) << QSize(364, 286);
+        QTest::newRow("too wide only")
+            << QSize(300, 800) << QMargins(1, 23, 1, 2) << QSize(250, 285) << QSize(392, 195);
     }
 
     // A window larger than the screen, frame included, is shrunk to it and scrolls its
@@ -254,28 +280,22 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(QMargins, frame);
-        QFETCH(QString, windowName);
         QFETCH(QSize, ranges);
         useScreen(screen, frame);
-        TMainForm main;
-        std::unique_ptr<Form> other;
-        if (windowName == QLatin1String("review"))
-            other = std::make_unique<TRCForm>();
-        else if (windowName == QLatin1String("credits"))
-            other = std::make_unique<TCreditosForm>();
-        Form *form = other ? other.get() : &main;
-        QTEST(form->outerSize(), "outer");
-        QCOMPARE(form->hasAutomaticScrollRanges(), ranges.isEmpty());
+        SmallWindow window;
+        FitToScreen(&window);
+        QTEST(window.outerSize(), "outer");
+        QCOMPARE(window.hasAutomaticScrollRanges(), ranges.isEmpty());
         if (!ranges.isEmpty()) {
-            QCOMPARE(form->scrollRange(Qt::Horizontal), ranges.width());
-            QCOMPARE(form->scrollRange(Qt::Vertical), ranges.height());
+            QCOMPARE(window.scrollRange(Qt::Horizontal), ranges.width());
+            QCOMPARE(window.scrollRange(Qt::Vertical), ranges.height());
         }
-        QCOMPARE(form->scrollPosition(Qt::Horizontal), 0);
-        QCOMPARE(form->scrollPosition(Qt::Vertical), 0);
+        QCOMPARE(window.scrollPosition(Qt::Horizontal), 0);
+        QCOMPARE(window.scrollPosition(Qt::Vertical), 0);
     }
 
     // The scroll keys move a window's view of its content and change nothing else: the
-    // focus stays, no button is pressed, no continuation is checked or unchecked.
+    // focus stays, no button is pressed, no radio button is checked or unchecked.
     void scrollKeysMoveOnlyTheView_data()
     {
         QTest::addColumn<QSize>("screen");
@@ -285,9 +305,9 @@ private slots:
         QTest::addColumn<Place>("fromV");
         QTest::addColumn<Place>("toH");
         QTest::addColumn<Place>("toV");
-        const QSize small(800, 500);
-        const QString radio = QStringLiteral("RadioButton1");
-        const QString button = QStringLiteral("Button3");
+        const QSize small(250, 150);
+        const QString radio = QStringLiteral("Radio");
+        const QString button = QStringLiteral("Next");
         QTest::newRow("PageDown") << small << radio << QKeySequence(Qt::Key_PageDown)
                                   << Place::Start << Place::Start << Place::Start << Place::OnePage;
         QTest::newRow("PageUp") << small << button << QKeySequence(Qt::Key_PageUp) << Place::End
@@ -321,53 +341,39 @@ private slots:
         QFETCH(Place, toH);
         QFETCH(Place, toV);
         useScreen(screen, QMargins(4, 30, 4, 4));
-        TMainForm main;
-        TCuestionarioForm questionnaire;
-        const auto *area = questionnaire.findChild<QScrollArea *>();
+        SmallWindow window;
+        FitToScreen(&window);
+        const auto *area = window.findChild<QScrollArea *>();
         const QScrollBar *horizontal = area->horizontalScrollBar();
         const QScrollBar *vertical = area->verticalScrollBar();
-        auto *control = questionnaire.findChild<QWidget *>(focused);
-        const auto pressAndCheck = [&] {
-            QVERIFY(QTest::qWaitForWindowActive(&questionnaire));
+        auto *control = window.findChild<QWidget *>(focused);
+        showModallyAndRun(&window, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&window));
             // Both directions scroll on the small screen, neither on the large one.
             const bool scrolls = screen.height() < 600;
-            QCOMPARE(horizontal->maximum() > 0 && vertical->maximum() > 0, scrolls);
-            QCOMPARE(horizontal->maximum() > 0 || vertical->maximum() > 0, scrolls);
-            questionnaire.radioButtons()[2]->setChecked(true);
+            QCOMPARE(horizontal->maximum() > 0, scrolls);
+            QCOMPARE(vertical->maximum() > 0, scrolls);
+            window.radio->setChecked(true);
             control->setFocus();
-            questionnaire.setScrollPosition(Qt::Horizontal, positionOf(fromH, horizontal));
-            questionnaire.setScrollPosition(Qt::Vertical, positionOf(fromV, vertical));
+            window.setScrollPosition(Qt::Horizontal, positionOf(fromH, horizontal));
+            window.setScrollPosition(Qt::Vertical, positionOf(fromV, vertical));
             QTest::keyClick(control, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
             QCOMPARE(horizontal->value(), positionOf(toH, horizontal));
             QCOMPARE(vertical->value(), positionOf(toV, vertical));
-            QCOMPARE(questionnaire.focusWidget(), control);
-            QCOMPARE(int(questionnaire.CurrentQuestion), 1);
-            QVERIFY(questionnaire.radioButtons()[2]->isChecked());
-            QVERIFY(questionnaire.isVisible());
-        };
-        whenShownModally(&questionnaire, [&] {
-            pressAndCheck();
-            pressCloseBox(&questionnaire);
+            QCOMPARE(window.focusWidget(), control);
+            QCOMPARE(window.nextPresses, 0);
+            QVERIFY(window.radio->isChecked());
+            QVERIFY(window.isVisible());
         });
-        questionnaire.showModal();
     }
 
+    // At 144 pixels per inch the window font grows to 11 * 144 / 96 = 16.5, rounded to 17
+    // pixels, whose "0" is 20 pixels high instead of 13: every position, size and font of a
+    // scaled window follows by 20 / 13, and a fixed one keeps its pixels.
     void scaledWindowsFollowTheSystemTextSize()
     {
         useScreen(QSize(3840, 2160), {}, 144);
-        TMainForm main;
-        TCreditosForm credits;
-
-        // The main window keeps its pixels.
-        QCOMPARE(main.size(), QSize(858, 743));
-        QCOMPARE(control<QPushButton>(&main, "TestButton")->geometry(), QRect(152, 675, 170, 45));
-
-        // The window font grows to 11 * 144 / 96 = 16.5, rounded to 17 pixels, whose "0" is
-        // 20 pixels high instead of 13: every position, size and font follows by 20 / 13.
-        QCOMPARE(credits.size(), QSize(885, 638));
-        QCOMPARE(control<QPushButton>(&credits, "Button5")->geometry(), QRect(366, 551, 154, 69));
-        QCOMPARE(control<QPushButton>(&credits, "Button5")->font().pixelSize(), 20);
-        QCOMPARE(control<MemoBox>(&credits, "Memo1")->font().pixelSize(), 20);
+        verifyScaledBy20Over13();
     }
 
     // Qt's high-dpi scaling stays on: at scale factor 2 the layouts keep their sizes in
@@ -380,30 +386,22 @@ private slots:
         const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
         QCOMPARE(pixelsPerInch, 96);
         useScreen(QSize(3840, 2160), {}, pixelsPerInch);
-        TMainForm main;
-        TCreditosForm credits;
-        QCOMPARE(main.size(), QSize(858, 743));
-        QCOMPARE(credits.size(), QSize(575, 415));
-        QCOMPARE(main.grab().size(), QSize(1716, 1486));
+        SmallWindow fixed;
+        SmallWindow scaled(QSize(390, 260), Form::Scaling::Scaled);
+        QCOMPARE(scaled.size(), QSize(390, 260));
+        QCOMPARE(fixed.grab().size(), QSize(780, 520));
     }
 
-    // Without Qt's scaling, a logical density other than 96 scales the five windows to the
-    // text size and leaves the main window as declared. Run by CTest as tst_toolkit_font_dpi,
-    // with QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144.
-    void systemTextSizeScalesTheFiveWindows()
+    // Without Qt's scaling, the system's logical density of 144 scales as above. Run by
+    // CTest as tst_toolkit_font_dpi, with QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144.
+    void systemTextSizeScalesTheScaledWindows()
     {
         const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
         if (pixelsPerInch != 144)
             QSKIP("needs QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144");
         QCOMPARE(qApp->devicePixelRatio(), 1.0);
-        ProgramWindows windows(QSize(3840, 2160), {}, pixelsPerInch);
-        // The window font's "0" is 20 pixels high instead of 13: the five follow by 20 / 13.
-        const QList<QPair<Form *, QSize>> sizes = {
-            {MainForm, QSize(858, 743)},        {CuestionarioForm, QSize(1831, 829)},
-            {EvaluacionForm, QSize(2015, 548)}, {RCForm, QSize(2005, 1255)},
-            {CreditosForm, QSize(885, 638)},    {AvisoForm, QSize(762, 369)}};
-        for (const auto &[form, size] : sizes)
-            QCOMPARE(form->size(), size);
+        useScreen(QSize(3840, 2160), {}, pixelsPerInch);
+        verifyScaledBy20Over13();
     }
 
     void declaredFamiliesResolveToTheirStandIns_data()
@@ -418,25 +416,26 @@ private slots:
                                                 << "Liberation Sans";
     }
 
-    // Each family the layouts declare is drawn in its installed stand-in, and every control of
-    // every window uses one of them: a stand-in missing from the system, or a family the
-    // substitutions miss, would otherwise show only as text that no longer fits.
+    // Each family the layouts declare is drawn in its installed stand-in: a stand-in missing
+    // from the system would otherwise show only as text that no longer fits.
     void declaredFamiliesResolveToTheirStandIns()
     {
         QFETCH(QString, declared);
-        QFETCH(QString, standIn);
-        QCOMPARE(QFontInfo(QFont(declared)).family(), standIn);
-        ProgramWindows windows;
-        for (const QString name :
-             {"main", "questionnaire", "notice", "evaluation", "review", "credits"}) {
-            for (const QWidget *widget : programWindow(name)->findChildren<QWidget *>()) {
-                const QString family = QFontInfo(widget->font()).family();
-                QVERIFY2(family == QLatin1String("DejaVu Sans") ||
-                             family == QLatin1String("Liberation Sans"),
-                         qPrintable(name + QLatin1Char('/') + widget->objectName() +
-                                    QStringLiteral(": ") + family));
-            }
-        }
+        QTEST(QFontInfo(QFont(declared)).family(), "standIn");
+    }
+
+private:
+    void verifyScaledBy20Over13()
+    {
+        SmallWindow fixed;
+        SmallWindow scaled(QSize(390, 260), Form::Scaling::Scaled);
+        QCOMPARE(fixed.size(), QSize(390, 260));
+        QCOMPARE(fixed.ok->geometry(), QRect(260, 26, 104, 39));
+        QCOMPARE(fixed.ok->font().pixelSize(), 13);
+        QCOMPARE(scaled.size(), QSize(600, 400));
+        QCOMPARE(scaled.ok->geometry(), QRect(400, 40, 160, 60));
+        QCOMPARE(scaled.ok->font().pixelSize(), 20);
+        QCOMPARE(scaled.text->font().pixelSize(), 20);
     }
 };
 
