@@ -13,8 +13,10 @@
 #include "TestDefinitionUnit.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBlock>
@@ -165,6 +167,51 @@ QList<int> referencePositions(int q)
 int characterCount(std::string_view text)
 {
     return int(QString::fromUtf8(text.data(), qsizetype(text.size())).size());
+}
+
+namespace {
+
+QString questionText(int current, const QString &caption, const QString &stem,
+                     const QStringList &continuations, int checked)
+{
+    return QStringLiteral("question %1 | %2 | %3 | %4 | continuation %5 checked")
+        .arg(current)
+        .arg(caption, stem, continuations.join(QStringLiteral(" / ")))
+        .arg(checked);
+}
+
+} // namespace
+
+QString questionOnShow(const Form *window)
+{
+    const auto *questionnaire = qobject_cast<const TCuestionarioForm *>(window);
+    const auto *review = qobject_cast<const TRCForm *>(window);
+    Q_ASSERT(questionnaire || review);
+    const ContinuationButtons buttons =
+        questionnaire ? questionnaire->radioButtons() : review->radioButtons();
+    QStringList continuations;
+    for (const QRadioButton *button : buttons)
+        continuations << button->text();
+    return questionText(questionnaire ? questionnaire->CurrentQuestion : review->CurrentQuestion,
+                        control<QGroupBox>(window, "QuestionsGroupBox")->title(),
+                        control<RichEditBox>(window, "QuestionsRichEdit")->wholeText(),
+                        continuations, checkedOption(buttons));
+}
+
+QString questionShown(int q, int checked)
+{
+    QStringList continuations;
+    for (int k = 1; k <= OptionsPerQuestion; ++k)
+        continuations << option(q, k);
+    return questionText(q, QStringLiteral("Pregunta %1 de 24").arg(q), stem(q) + QLatin1Char('\n'),
+                        continuations, checked);
+}
+
+void goToQuestion(Form *window, int q)
+{
+    control<QPushButton>(window, "Button1")->click();
+    for (int i = 1; i < q; ++i)
+        control<QPushButton>(window, "Button3")->click();
 }
 
 QList<QTextCharFormat> characterFormats(const RichEditBox *box)

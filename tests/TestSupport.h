@@ -77,6 +77,18 @@ QList<int> referencePositions(int q);
 // Number of characters of a UTF-8 text.
 int characterCount(std::string_view text);
 
+// What the questionnaire or the review shows of its question on show, as one text that a
+// failing comparison prints whole: the number it keeps, its caption, stem and continuations
+// and the number of the continuation checked.
+QString questionOnShow(const Form *window);
+
+// What such a window must show of question q with continuation `checked` checked (NoAnswer
+// for none).
+QString questionShown(int q, int checked);
+
+// Pages such a window to question q: "Inicial", then "Siguiente" q - 1 times.
+void goToQuestion(Form *window, int q);
+
 // The character format of every character of a rich-text box, by position in its whole
 // text (a line break counts as one character, with a format of its own).
 QList<QTextCharFormat> characterFormats(const RichEditBox *box);

@@ -135,18 +135,10 @@ void chooseContinuation(KeyboardUser &user, int q, int option)
     }
 }
 
-// What the review shows of the question on show: its caption and the checked option.
-QString reviewState()
+// What the review must show of question q: its key checked.
+QString keyShown(int q)
 {
-    return QStringLiteral("%1: %2")
-        .arg(control<QGroupBox>(RCForm, "QuestionsGroupBox")->title())
-        .arg(checkedOption(RCForm->radioButtons()));
-}
-
-// What the review must show of question q: its caption and its key checked.
-QString reviewStateOf(int q)
-{
-    return QStringLiteral("Pregunta %1 de 24: %2").arg(q).arg(CorrectOptions[q - 1]);
+    return questionShown(q, CorrectOptions[q - 1]);
 }
 
 // The stops of one round of Tab (or Shift+Tab) from the focus. The continuations are one
@@ -228,19 +220,19 @@ private slots:
         whenShownModally(RCForm, [&] {
             user.waitUntilActive(RCForm);
             arrivals << QStringLiteral("review: ") + nameOf(KeyboardUser::focus());
-            reviewPages << reviewState();
+            reviewPages << questionOnShow(RCForm);
             for (int q = 2; q <= QuestionCount; ++q) {
                 user.pressButton(control<QPushButton>(RCForm, "Button3"), Qt::Key_Space);
-                reviewPages << reviewState();
+                reviewPages << questionOnShow(RCForm);
             }
             user.pressButton(control<QPushButton>(RCForm, "Button2"), Qt::Key_Return,
                              false); // "Anterior"
-            reviewPages << reviewState();
+            reviewPages << questionOnShow(RCForm);
             user.pressButton(control<QPushButton>(RCForm, "Button1"), Qt::Key_Space,
                              false); // "Inicial"
-            reviewPages << reviewState();
+            reviewPages << questionOnShow(RCForm);
             user.pressButton(control<QPushButton>(RCForm, "Button4"), Qt::Key_Return); // "Final"
-            reviewPages << reviewState();
+            reviewPages << questionOnShow(RCForm);
             user.pressButton(control<QPushButton>(RCForm, "Button5"), Qt::Key_Return); // "Salir"
         });
 
@@ -262,9 +254,9 @@ private slots:
         QCOMPARE(figures, expectedFigures(Plan));
         QCOMPARE(reviewPages.size(), QuestionCount + 3);
         for (int q = 1; q <= QuestionCount; ++q)
-            QCOMPARE(reviewPages[q - 1], reviewStateOf(q));
+            QCOMPARE(reviewPages[q - 1], keyShown(q));
         QCOMPARE(reviewPages.mid(QuestionCount),
-                 (QStringList{reviewStateOf(23), reviewStateOf(1), reviewStateOf(24)}));
+                 (QStringList{keyShown(23), keyShown(1), keyShown(24)}));
     }
 
     void tabOrderOfEveryWindow_data()

@@ -213,7 +213,7 @@ private slots:
                 control<QPushButton>(RCForm, "Button4")->click();
                 clickTimes(control<QPushButton>(RCForm, "Button2"), QuestionCount - question);
             } else {
-                clickTimes(control<QPushButton>(RCForm, "Button3"), question - 1);
+                goToQuestion(RCForm, question);
             }
             QCOMPARE(int(RCForm->CurrentQuestion), question);
             auto *box = control<RichEditBox>(RCForm, "RCRichEdit");
@@ -250,15 +250,13 @@ private:
         checkMarks(box, {last}, {}, "questionnaire 5 coming back");
         control<QPushButton>(CuestionarioForm, "Button3")->click();
         checkMarks(box, {}, {}, "questionnaire 6 after 5");
-        control<QPushButton>(CuestionarioForm, "Button1")->click();
-        clickTimes(control<QPushButton>(CuestionarioForm, "Button3"), 4);
+        goToQuestion(CuestionarioForm, 5);
         checkMarks(box, {last}, {}, "questionnaire 5 again");
     }
 
     void drawnExponent()
     {
-        clickTimes(control<QPushButton>(CuestionarioForm, "Button3"), 4);
-        QCOMPARE(int(CuestionarioForm->CurrentQuestion), 5);
+        goToQuestion(CuestionarioForm, 5);
         RichEditBox *box = control<RichEditBox>(CuestionarioForm, "QuestionsRichEdit");
         QCOMPARE(box->font().pixelSize(), 21);
 
