@@ -18,6 +18,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <QtTest/qtestspontaneevent.h>
+#include <vector>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -71,6 +77,16 @@ AnswerSheet sheetOf(std::string_view plan)
                                        : NoAnswer;
     }
     return sheet;
+}
+
+std::string planOf(const AnswerSheet &sheet)
+{
+    std::string plan;
+    for (int q = 1; q <= QuestionCount; ++q) {
+        const int answer = sheet[q - 1];
+        plan += answer == NoAnswer ? '-' : answer == CorrectOptions[q - 1] ? 'r' : 'w';
+    }
+    return plan;
 }
 
 QString itemList(const QList<int> &items)
@@ -320,6 +336,45 @@ void verifyNothingLeftOpen()
     pendingActions.clear();
     QVERIFY2(!modal, qPrintable(modal ? modal->windowTitle() : QString()));
     QCOMPARE(waiting, 0);
+}
+
+void clickThroughWindow(QWidget *widget, QPoint pos, bool twice)
+{
+    QWidget *window = widget->window();
+    if (auto *area = window->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QPoint inContent = widget->mapTo(area->widget(), pos);
+        area->ensureVisible(inContent.x(), inContent.y(), 4, 4);
+    }
+    const QPoint inWindow = widget->mapTo(window, pos);
+    QWidget *target = window->childAt(inWindow);
+    if (!target)
+        target = window;
+    const QPoint local = target->mapFrom(window, inWindow);
+    const QPoint global = target->mapToGlobal(local);
+    std::vector<QEvent::Type> types = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+    if (twice)
+        types.insert(types.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+    for (QEvent::Type type : types) {
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier,
+                          QPointingDevice::primaryPointingDevice());
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(target, &event);
+    }
+}
+
+int neededWidth(const QWidget *control, const QString &text)
+{
+    const int textWidth = control->fontMetrics().horizontalAdvance(text);
+    const QStyle *style = control->style();
+    if (qobject_cast<const QPushButton *>(control))
+        return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
+    if (qobject_cast<const QRadioButton *>(control))
+        return textWidth +
+               style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
+    return textWidth;
 }
 
 void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers)

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class Form;
@@ -37,6 +38,9 @@ int wrongOption(int q);
 // An answer sheet written as 24 letters, question 1 first: 'r' for the key's continuation,
 // 'w' for a wrong one, '-' for none.
 AnswerSheet sheetOf(std::string_view plan);
+
+// The plan of a sheet, as sheetOf reads it.
+std::string planOf(const AnswerSheet &sheet);
 
 // Ascending question numbers as the program lists them: "3, 7, 12".
 QString itemList(const QList<int> &items);
@@ -121,6 +125,16 @@ void whileShown(Form *form, const std::function<void()> &check);
 // waiting for a window that was never shown, and discards both, so that the next test
 // starts from nothing.
 void verifyNothingLeftOpen();
+
+// A click (or a double-click) where a control is drawn, delivered as the window system
+// delivers one: to the control under the pointer, so that inert controls let it through to
+// what lies behind. (QTest::mouseClick hands the event to the control itself, which no
+// pointer can do.) A user first scrolls a shrunk window to bring the spot into view.
+void clickThroughWindow(QWidget *widget, QPoint pos, bool twice = false);
+
+// The width a control needs to show `text` on one line: the text's in the control's font,
+// with what the style adds around the text of such a control.
+int neededWidth(const QWidget *control, const QString &text);
 
 // Sends a key as the user would: to the control of the window that has the focus, else to
 // the window itself.

@@ -75,21 +75,8 @@ void verifyReachable(Form *form)
     }
 }
 
-// A caption fits when the width its font needs for it, with what the style adds around the
-// text of such a control, is within the control's width, and the control within its parent.
-int neededWidth(const QWidget *control, const QString &text)
-{
-    const int textWidth = control->fontMetrics().horizontalAdvance(text);
-    const QStyle *style = control->style();
-    if (qobject_cast<const QPushButton *>(control))
-        return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
-    if (qobject_cast<const QRadioButton *>(control))
-        return textWidth +
-               style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
-               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
-    return textWidth;
-}
-
+// A caption fits when the width its font needs for it is within the control's width, and the
+// control within its parent.
 void verifyFits(const QWidget *control, const QString &text)
 {
     const QString where = control->window()->windowTitle() + QLatin1Char('/') +

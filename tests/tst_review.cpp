@@ -159,10 +159,6 @@ private slots:
         const auto pointIn = [rightEnd](const QWidget *target) {
             return QPoint(rightEnd ? target->width() - 3 : 8, target->height() / 2);
         };
-        const auto clickThroughWindow = [pointIn](QWidget *target) {
-            const QPoint at = target->mapTo(target->window(), pointIn(target));
-            QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {}, at);
-        };
         const auto clickOnWidget = [pointIn](QWidget *target) {
             QTest::mouseClick(target, Qt::LeftButton, {}, pointIn(target));
         };
@@ -171,7 +167,8 @@ private slots:
         bool widgetClickChecks = false;
         UserAnswers.fill(NoAnswer);
         whenShownModally(CuestionarioForm, [&] {
-            clickThroughWindow(control<QRadioButton>(CuestionarioForm, "RadioButton1"));
+            clickThroughWindow(control<QRadioButton>(CuestionarioForm, "RadioButton1"),
+                               pointIn(control<QRadioButton>(CuestionarioForm, "RadioButton1")));
             windowClickChecks =
                 control<QRadioButton>(CuestionarioForm, "RadioButton1")->isChecked();
             clickOnWidget(control<QRadioButton>(CuestionarioForm, "RadioButton2"));
@@ -188,7 +185,7 @@ private slots:
             for (QRadioButton *button : {control<QRadioButton>(RCForm, "RadioButton1"),
                                          control<QRadioButton>(RCForm, "RadioButton2"),
                                          control<QRadioButton>(RCForm, "RadioButton4")})
-                clickThroughWindow(button);
+                clickThroughWindow(button, pointIn(button));
             afterWindowClicks = reviewOnShow();
             for (QRadioButton *button : {control<QRadioButton>(RCForm, "RadioButton1"),
                                          control<QRadioButton>(RCForm, "RadioButton2"),

@@ -92,18 +92,6 @@ template <typename Box> Extent measure(Box *box)
     return e;
 }
 
-// A continuation fits its radio button on one line when the indicator, the spacing and
-// the caption in the button's font take no more than the button's width.
-int neededWidth(const QRadioButton *button)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QStyle *style = button->style();
-    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button) +
-           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button) +
-           QFontMetrics(button->font()).horizontalAdvance(button->text());
-}
-
 QString fontOf(const QWidget *widget)
 {
     const QFontInfo info(widget->font());
@@ -132,7 +120,7 @@ class TextFitTest : public ProgramWindowsTest
                 if (!stem.fits())
                     failures << where + QStringLiteral("stem: ") + stem.describe();
                 for (QRadioButton *button : window->radioButtons()) {
-                    const int needed = neededWidth(button);
+                    const int needed = neededWidth(button, button->text());
                     if (needed > button->width()) {
                         failures << where + button->objectName() +
                                         QStringLiteral(" needs %1 of %2 pixels (%3)")
