@@ -54,7 +54,8 @@ fetch_source() {
 
 # Two changes that Qt's Windows platform plugin needs to build here. It includes the Wintab
 # tablet headers, which the repacked source leaves out; Wine's development package has them,
-# written for Wine's own naming macros, which are given here their Unicode meaning. And
+# written for Wine's own naming macros, which are given here their Unicode meaning, and
+# without the calling-convention macro that Qt's code uses with them. And
 # without OpenGL its software-GL check still names the dynamic-GL symbols.
 prepare_source() {
     wine_headers=/usr/include/wine/wine/windows
@@ -66,6 +67,7 @@ prepare_source() {
 #include <windows.h>
 #define WINELIB_NAME_AW(name) name##W
 #define DECL_WINELIB_TYPE_AW(type) typedef type##W type;
+#define API WINAPI
 #include "wine-wintab.h"
 HEADER
     sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(opengl) \&\& QT_CONFIG(dynamicgl)/' \

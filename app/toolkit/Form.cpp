@@ -34,6 +34,20 @@ QPoint centred(const QRect &around, const QSize &outer)
     return {qMax(0, left), qMax(0, top)};
 }
 
+// The window moved, where it fits, so that no part of it lies under a task bar or a dock,
+// where its scroll bars and buttons could not be reached; where it does not fit, its title
+// bar stays in reach. A null work area keeps the window where it is.
+QPoint keptInside(const QRect &workArea, const QPoint &position, const QSize &outer)
+{
+    if (workArea.isNull())
+        return position;
+    const int left =
+        qMax(workArea.left(), qMin(position.x(), workArea.right() + 1 - outer.width()));
+    const int top =
+        qMax(workArea.top(), qMin(position.y(), workArea.bottom() + 1 - outer.height()));
+    return {left, top};
+}
+
 // Ends a wait once a window's first expose event has been handled: Qt paints a widget
 // window and flushes it to the display while it handles that event.
 class ExposeWaiter : public QObject
@@ -159,9 +173,9 @@ QPoint Form::firstPlacement() const
 {
     const ScreenMetrics metrics = ScreenMetrics::current();
     Form *main = mainForm();
-    if (!main || main == this)
-        return centred(metrics.desktop, outerSize());
-    return centred(QRect(main->pos(), main->outerSize()), outerSize());
+    const QRect around =
+        !main || main == this ? metrics.desktop : QRect(main->pos(), main->outerSize());
+    return keptInside(metrics.workArea, centred(around, outerSize()), outerSize());
 }
 
 void Form::placeOnce()

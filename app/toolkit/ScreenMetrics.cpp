@@ -28,6 +28,7 @@ ScreenMetrics ScreenMetrics::current()
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         metrics.screen = screen->geometry().size();
         metrics.desktop = screen->virtualGeometry();
+        metrics.workArea = screen->availableGeometry();
         metrics.pixelsPerInch = static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
     }
     metrics.frame = windowFrame();

@@ -17,6 +17,7 @@ inline constexpr Qt::WindowFlags ProgramWindowFlags =
 struct ScreenMetrics {
     QSize screen;   // the primary screen, task bars included
     QRect desktop;  // the area that spans all monitors
+    QRect workArea; // the primary screen less its task bars and docks; null where unknown
     QMargins frame; // what a window's frame and title bar add around its client area
     int pixelsPerInch = 96;
 
