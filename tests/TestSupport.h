@@ -180,11 +180,17 @@ class ProgramWindowsTest : public QObject
 protected:
     std::optional<ProgramWindows> windows;
 
+    // The screen the windows of the test function about to run are made on.
+    virtual QSize screenForTest() const { return QSize(1920, 1080); }
+    // Runs before the windows are made, to set up what they find at start-up.
+    virtual void beforeWindows() {}
+
 protected slots:
     void init()
     {
         QLocale::setDefault(QLocale::c());
-        windows.emplace();
+        beforeWindows();
+        windows.emplace(screenForTest());
     }
     void cleanup()
     {

@@ -162,6 +162,17 @@ class KeyboardTest : public ProgramWindowsTest
 {
     Q_OBJECT
 
+    // The tests of a small screen have their windows made on one.
+    QSize screenForTest() const override
+    {
+        const QByteArray test = QTest::currentTestFunction();
+        if (test == "focusedControlScrolledIntoViewOnSmallScreen")
+            return {1024, 600};
+        if (test == "arrowKeysBringTheNextContinuationIntoView")
+            return {1024, 400};
+        return ProgramWindowsTest::screenForTest();
+    }
+
 private slots:
 
     // From "Realizar Prueba" to "Salir" in the review, each step by Tab, Shift+Tab, the
@@ -303,8 +314,6 @@ private slots:
     // control into view, so that the keyboard user sees what the keys act on.
     void focusedControlScrolledIntoViewOnSmallScreen()
     {
-        windows.reset();
-        windows.emplace(QSize(1024, 600));
         KeyboardUser user;
         QStringList hidden;
         auto visitAll = [&](Form *form) {
@@ -350,8 +359,6 @@ private slots:
     // follows it down to the last one on a screen too low for them all.
     void arrowKeysBringTheNextContinuationIntoView()
     {
-        windows.reset();
-        windows.emplace(QSize(1024, 400));
         KeyboardUser user;
         QStringList hidden;
         whenShownModally(CuestionarioForm, [&] {
