@@ -168,18 +168,6 @@ void verifyContinuations(const ContinuationButtons &buttons, int q, int checkedO
     }
 }
 
-// Shows question q in the questionnaire or the review, just shown: 24 by "Final", the
-// others by "Siguiente".
-void showQuestion(Form *window, int q)
-{
-    if (q == QuestionCount) {
-        control<QPushButton>(window, "Button4")->click();
-        return;
-    }
-    for (int i = 1; i < q; ++i)
-        control<QPushButton>(window, "Button3")->click();
-}
-
 // Every accessibility action that could change an inert control, tried on it: it must
 // offer none, and whatever is asked of it, keep its check, text, selection and caret.
 void tryToChange(QWidget *control)
@@ -334,7 +322,7 @@ private slots:
         UserAnswers[question - 1] = answer;
         const bool review = window == RCForm;
         showModallyAndRun(window, [&] {
-            showQuestion(window, question);
+            goToQuestion(window, question);
             QCOMPARE(namingFaults(window), QString());
             auto *frame = control<QGroupBox>(window, "QuestionsGroupBox");
             QCOMPARE(spokenName(frame), QStringLiteral("Pregunta %1 de 24").arg(question));
@@ -487,7 +475,7 @@ private slots:
         ResetAnswers();
         QString raised;
         showModallyAndRun(window, [&] {
-            showQuestion(window, question);
+            goToQuestion(window, question);
             raised = superscriptCharacters(window->findChild<QWidget *>(box));
         });
         QTEST(raised, "raised");

@@ -1,5 +1,5 @@
 // The evaluation window: the count, the percentage and the item lists it shows for a
-// submitted answer sheet, how its labels size themselves, and how it can be left.
+// submitted answer sheet, and how its labels size themselves.
 
 #include "EvaluacionUnit.h"
 #include "Panel.h"

@@ -1,6 +1,6 @@
-// The marks on small texts, and the marks exactly as the questionnaire and the answer review show them:
-// which characters are raised, which are bold, that nothing else changes, and that a
-// raised exponent is drawn higher at its full size.
+// The marks on small texts, and the marks exactly as the questionnaire and the answer review
+// show them: which characters are raised, which are bold, that nothing else changes, and that
+// a raised exponent is drawn higher at its full size.
 
 #include "CuestionarioUnit.h"
 #include "RCUnit.h"

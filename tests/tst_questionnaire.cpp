@@ -1,6 +1,6 @@
 // The questionnaire and the unanswered-items notice above it: what each question shows,
 // the navigation and its guards, when answers reach the answer sheet, submission with and
-// without blank questions, and how each showing of either window ends.
+// without blank questions.
 
 #include "AvisoUnit.h"
 #include "CuestionarioUnit.h"
