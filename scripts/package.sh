@@ -1,14 +1,12 @@
 #!/bin/sh
-# Builds Telvanor for release, packs it as a Debian package,
-# BUILD_FOLDER/telvanor_<version>_<architecture>.deb, and checks the package with lintian,
-# failing on any error or warning:
-#   scripts/package.sh [BUILD_FOLDER]     (default: build/package)
+# Packs the CI build (build/ci, configured and built with the ci preset where it is not yet)
+# as a Debian package, build/ci/telvanor_<version>_<architecture>.deb, stripped of its debug
+# information, and checks the package with lintian, failing on any error or warning.
 set -eu
 cd "$(dirname "$0")/.."
-build=${1:-build/package}
 scripts/setup-debian.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTELVANOR_BUILD_TESTS=OFF
-cmake --build "$build"
-rm -f "$build"/telvanor_*.deb
-(cd "$build" && cpack)
-lintian --fail-on error,warning "$build"/telvanor_*.deb
+[ -f build/ci/CMakeCache.txt ] || cmake --preset ci >/dev/null
+cmake --build --preset ci
+rm -f build/ci/telvanor_*.deb
+(cd build/ci && cpack)
+lintian --fail-on error,warning build/ci/telvanor_*.deb
