@@ -15,23 +15,23 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QMouseEvent>
-#include <QPointingDevice>
-#include <QtTest/qtestspontaneevent.h>
-#include <vector>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTimer>
-#include <qpa/qwindowsysteminterface.h>
+#include <QtTest/qtestspontaneevent.h>
 #include <algorithm>
+#include <qpa/qwindowsysteminterface.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -145,11 +145,10 @@ QString evaluationFigures()
 QString expectedFigures(std::string_view plan, QChar separator)
 {
     const auto correct = int(std::count(plan.begin(), plan.end(), 'r'));
-    return QStringList{QString::number(correct),
-                       QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ")
-                           .arg(correct),
-                       expectedPercent(correct, separator), itemsMarked(plan, 'w'),
-                       itemsMarked(plan, '-')}
+    return QStringList{
+        QString::number(correct),
+        QStringLiteral("Porcentaje de respuestas correctas (%1 de 24) : ").arg(correct),
+        expectedPercent(correct, separator), itemsMarked(plan, 'w'), itemsMarked(plan, '-')}
         .join(QStringLiteral(" | "));
 }
 

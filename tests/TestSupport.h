@@ -149,12 +149,9 @@ void pressCloseBox(QWidget *window);
 void useScreen(QSize size, QMargins frame = {}, int pixelsPerInch = 96);
 
 // The short names of the program's six windows, in the order start-up creates them.
-inline const QStringList ProgramWindowNames = {QStringLiteral("main"),
-                                               QStringLiteral("questionnaire"),
-                                               QStringLiteral("evaluation"),
-                                               QStringLiteral("review"),
-                                               QStringLiteral("credits"),
-                                               QStringLiteral("notice")};
+inline const QStringList ProgramWindowNames = {
+    QStringLiteral("main"),   QStringLiteral("questionnaire"), QStringLiteral("evaluation"),
+    QStringLiteral("review"), QStringLiteral("credits"),       QStringLiteral("notice")};
 
 // One of the program's six windows by a short name, for data rows, which are made before
 // the windows of each test: main, questionnaire, notice, evaluation, review or credits.

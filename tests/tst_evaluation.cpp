@@ -65,7 +65,8 @@ class EvaluationTest : public ProgramWindowsTest
     // that is the text's own (within rounding of the label's text measure).
     void verifySizedToText(const QLabel *label, const QString &text, const QRect &geometry)
     {
-        const QString where = label->objectName() + QStringLiteral(": \"") + text + QLatin1Char('"');
+        const QString where =
+            label->objectName() + QStringLiteral(": \"") + text + QLatin1Char('"');
         QCOMPARE(geometry.topLeft(), declaredPlaces.value(label));
         QCOMPARE(geometry.height(), 18);
         const int advance = QFontMetrics(label->font()).horizontalAdvance(text);
@@ -165,10 +166,12 @@ private slots:
                 verifySizedToText(labels[i], f.text[i], f.geometry[i]);
                 QVERIFY(!labels[i]->wordWrap()); // one line
             }
-            const int digit = QFontMetrics(labels[Blank]->font()).horizontalAdvance(QLatin1Char('0'));
+            const int digit =
+                QFontMetrics(labels[Blank]->font()).horizontalAdvance(QLatin1Char('0'));
             for (const Label list : {Wrong, Blank}) {
-                QVERIFY2(!f.text[list].isEmpty() || f.geometry[list].width() < digit,
-                         qPrintable(QStringLiteral("empty list %1 wide").arg(f.geometry[list].width())));
+                QVERIFY2(
+                    !f.text[list].isEmpty() || f.geometry[list].width() < digit,
+                    qPrintable(QStringLiteral("empty list %1 wide").arg(f.geometry[list].width())));
             }
         }
         // Two-digit counts are wider than one-digit ones, and "100.0%" wider than "4.2%".

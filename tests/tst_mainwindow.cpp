@@ -107,8 +107,8 @@ private slots:
     {
         ProgramWindows windows;
         QCOMPARE(Form::mainForm(), MainForm);
-        const QStringList captions = {"Telvanor", "Cuestionario", "Evaluación", "Respuestas Correctas",
-                                      "Créditos", "Aviso"};
+        const QStringList captions = {
+            "Telvanor", "Cuestionario", "Evaluación", "Respuestas Correctas", "Créditos", "Aviso"};
         for (int i = 0; i < ProgramWindowNames.size(); ++i) {
             Form *form = programWindow(ProgramWindowNames[i]);
             QCOMPARE(form->isVisible(), form == MainForm);
@@ -117,8 +117,8 @@ private slots:
                 const QString family = QFontInfo(widget->font()).family();
                 QVERIFY2(family == QLatin1String("DejaVu Sans") ||
                              family == QLatin1String("Liberation Sans"),
-                         qPrintable(form->windowTitle() + QLatin1Char('/') +
-                                    widget->objectName() + QStringLiteral(": ") + family));
+                         qPrintable(form->windowTitle() + QLatin1Char('/') + widget->objectName() +
+                                    QStringLiteral(": ") + family));
             }
         }
     }
@@ -134,7 +134,7 @@ private slots:
         QTest::addColumn<QList<QSize>>("ranges");
         const QList<QSize> none(6, QSize(0, 0));
         QTest::newRow("96 dpi") << QSize(1920, 1080) << QMargins() << 96
-                                << QList<QSize>{{858, 743}, {1190, 539}, {1310, 356},
+                                << QList<QSize>{{858, 743},  {1190, 539}, {1310, 356},
                                                 {1303, 816}, {575, 415},  {495, 240}}
                                 << none;
         // The window font's "0" is 20 pixels high instead of 13 (at 144 dpi) or 25 (at 192):
@@ -151,14 +151,13 @@ private slots:
         // review, 841 pixels high with its frame, does not.
         QTest::newRow("1366 x 768, 25-pixel frame")
             << QSize(1366, 768) << QMargins(1, 23, 1, 2) << 96
-            << QList<QSize>{{860, 768}, {1192, 564}, {1312, 381}, {1305, 718}, {577, 440},
-                            {497, 265}}
+            << QList<QSize>{{860, 768},  {1192, 564}, {1312, 381},
+                            {1305, 718}, {577, 440},  {497, 265}}
             << QList<QSize>{{0, 0}, {0, 0}, {0, 0}, {1289, 841}, {0, 0}, {0, 0}};
         // Credits and notice are never fitted; the others are shrunk to the screen less 50.
         QTest::newRow("800 x 600, 34-pixel frame")
             << QSize(800, 600) << QMargins(4, 30, 4, 4) << 96
-            << QList<QSize>{{750, 550}, {750, 573}, {750, 390}, {750, 550}, {583, 449},
-                            {503, 274}}
+            << QList<QSize>{{750, 550}, {750, 573}, {750, 390}, {750, 550}, {583, 449}, {503, 274}}
             << QList<QSize>{{866, 777}, {1198, 524}, {1318, 325}, {1311, 850}, {0, 0}, {0, 0}};
     }
 

@@ -106,7 +106,6 @@ Window windowOf(const QWidget *widget)
     return Window::Main;
 }
 
-
 struct Closing {
     Window window;
     int result;

@@ -96,8 +96,15 @@ int positionOf(Place place, const QScrollBar *bar)
 }
 
 // How a modal showing is left.
-enum class Exit { OK, Cancel, Next, EscapeThenCloseBox, RejectThenCloseBox, EnterOnFocus,
-                  EnterOnCancel };
+enum class Exit {
+    OK,
+    Cancel,
+    Next,
+    EscapeThenCloseBox,
+    RejectThenCloseBox,
+    EnterOnFocus,
+    EnterOnCancel
+};
 
 void leave(SmallWindow &window, Exit exit)
 {
@@ -211,8 +218,8 @@ private slots:
     {
         SmallWindow window;
         QVERIFY(window.panel->property("inert").toBool());
-        for (QWidget *widget : {static_cast<QWidget *>(window.panel),
-                                static_cast<QWidget *>(window.text)}) {
+        for (QWidget *widget :
+             {static_cast<QWidget *>(window.panel), static_cast<QWidget *>(window.text)}) {
             QVERIFY(widget->isEnabled());
             QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
             QVERIFY(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
