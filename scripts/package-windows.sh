@@ -18,9 +18,11 @@ cmake --install build/windows --prefix "$tree" --strip
 mkdir -p dist
 rm -f dist/Telvanor-"$version"-*
 
-makensis -V2 -DVERSION="$version" -DTREE="$tree" -DICON=build/windows/packaging/windows/Telvanor.ico \
-    -DSIZE_KB="$(du -sk "$tree" | cut -f1)" -DOUTFILE="dist/Telvanor-$version-setup.exe" \
-    packaging/windows/Telvanor.nsi
+# makensis reads the paths it is given from the script's folder.
+here=$(pwd)
+makensis -V2 -DVERSION="$version" -DTREE="$here/$tree" -DSIZE_KB="$(du -sk "$tree" | cut -f1)" \
+    -DICON="$here/build/windows/packaging/windows/Telvanor.ico" \
+    -DOUTFILE="$here/dist/Telvanor-$version-setup.exe" packaging/windows/Telvanor.nsi
 (cd build/windows/install && zip -q -X -r "../../../dist/Telvanor-$version-windows-x64.zip" Telvanor)
 git archive --prefix="Telvanor-$version/" -o "dist/Telvanor-$version-source.tar.gz" HEAD
 ls -l dist

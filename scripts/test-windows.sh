@@ -32,7 +32,7 @@ WINEPREFIX="$work/prefix"
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-wine64 wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 wineserver -w
 
 ctest --preset windows

@@ -336,6 +336,10 @@ private slots:
     // missing or unreachable display in one plain line, anything else with Qt's own text.
     void failedStartSaysWhatFailed_data()
     {
+#ifdef Q_OS_WIN
+        QSKIP("On Windows a program has no display to miss, and Qt tells a failed start "
+              "itself, in a message box");
+#endif
         QTest::addColumn<QString>("platform");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("said");
@@ -386,9 +390,11 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QProcess program;
+#ifndef Q_OS_WIN // On Windows the program has only Windows' own platform.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(environment);
+#endif
         program.start(QStringLiteral(TELVANOR_EXECUTABLE), arguments);
         QVERIFY(program.waitForStarted(10000));
         // Running still after a while, with its windows up, is what an ignored option gives.
