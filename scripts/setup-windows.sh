@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what building Telvanor for Windows needs and, once per machine, builds Qt for
+# Installs what building and testing Telvanor for Windows need (the cross-compiler, Wine,
+# NSIS; the screen reading of the end-to-end test) and, once per machine, builds Qt for
 # Windows: a static Qt (Core, Gui, Widgets, Test) cross-compiled with MinGW-w64 from the
 # source package of the very Qt version the Linux build uses. Prints the Qt prefix.
 #
@@ -12,6 +13,7 @@ scripts/setup-debian.sh >&2
 PACKAGES="
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev libwine-dev wine wine64 nsis zip unzip icoutils python3
+    imagemagick x11-utils tesseract-ocr tesseract-ocr-spa
 "
 missing=""
 for package in $PACKAGES; do
