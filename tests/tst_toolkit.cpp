@@ -259,6 +259,42 @@ private slots:
         QCOMPARE(larger.firstPlacement(), QPoint(0, 0));
     }
 
+    // A window that fits the work area is placed clear of task bars and docks; one that does
+    // not keeps its title bar in reach. Without a work area the centring rule stands alone.
+    void placementInsideTheWorkArea_data()
+    {
+        QTest::addColumn<QRect>("workArea");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QPoint>("placed");
+        // On 1366 x 768 with a (4, 30, 4, 4) frame, centred on the desktop.
+        QTest::newRow("no work area") << QRect() << QSize(858, 680) << QPoint(250, 27);
+        QTest::newRow("whole screen") << QRect(0, 0, 1366, 768) << QSize(858, 680)
+                                      << QPoint(250, 27);
+        QTest::newRow("task bar below") << QRect(0, 0, 1366, 728) << QSize(858, 680)
+                                        << QPoint(250, 14);
+        QTest::newRow("task bar on the left") << QRect(48, 0, 1318, 768) << QSize(1300, 300)
+                                              << QPoint(48, 217);
+        QTest::newRow("task bar above") << QRect(0, 40, 1366, 728) << QSize(858, 680)
+                                        << QPoint(250, 40);
+        QTest::newRow("taller than the work area")
+            << QRect(0, 0, 1366, 728) << QSize(400, 740) << QPoint(479, 0);
+    }
+
+    void placementInsideTheWorkArea()
+    {
+        QFETCH(QRect, workArea);
+        QFETCH(QSize, client);
+        QFETCH(QPoint, placed);
+        ScreenMetrics metrics;
+        metrics.screen = QSize(1366, 768);
+        metrics.desktop = QRect(QPoint(0, 0), metrics.screen);
+        metrics.workArea = workArea;
+        metrics.frame = QMargins(4, 30, 4, 4);
+        ScreenMetrics::setOverride(metrics);
+        SmallWindow window(client);
+        QCOMPARE(window.firstPlacement(), placed);
+    }
+
     void fitToScreen_data()
     {
         QTest::addColumn<QSize>("screen");
