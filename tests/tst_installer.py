@@ -18,27 +18,15 @@ import sys
 import tempfile
 import time
 
+from waiting import CheckFailed, wait_for
+
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Telvanor"
 TIMEOUT = 30
-
-
-class CheckFailed(Exception):
-    pass
 
 
 def check(condition, what):
     if not condition:
         raise CheckFailed(what)
-
-
-def wait_for(probe, what, timeout=TIMEOUT):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        result = probe()
-        if result:
-            return result
-        time.sleep(0.2)
-    raise CheckFailed("timed out waiting for " + what)
 
 
 def run(*command, timeout=TIMEOUT):
@@ -70,14 +58,14 @@ class Screen:
             result = run("xdotool", "search", "--onlyvisible", "--name", "^" + title + "$")
             ids = result.stdout.split()
             return ids[-1] if ids else None
-        window = wait_for(find, "the window " + title)
+        window = wait_for(find, "the window " + title, TIMEOUT, 0.2)
         run("xdotool", "windowactivate", "--sync", window)
         time.sleep(0.5)  # the first paint after mapping
         return window
 
     def gone(self, title):
         wait_for(lambda: not run("xdotool", "search", "--onlyvisible", "--name",
-                                 "^" + title + "$").stdout.split(), title + " closing")
+                                 "^" + title + "$").stdout.split(), title + " closing", TIMEOUT, 0.2)
 
     def keys(self, *keys):
         for key in keys:
@@ -124,7 +112,7 @@ class Screen:
                 return texts[0]
             return None
         try:
-            return wait_for(read, title + " showing " + " and ".join(patterns), timeout=10)
+            return wait_for(read, title + " showing " + " and ".join(patterns))
         except CheckFailed:
             raise CheckFailed(f"{title} shows {self.readings(window)!r}, not {patterns}")
 
@@ -217,7 +205,7 @@ def main():
 
     run("wine", os.path.join(programs, "uninstall.exe"), "/S", timeout=120)
     # The uninstaller runs from a copy of itself, which goes on after the first one returns.
-    wait_for(lambda: not os.path.exists(programs), "the program's folder to be removed")
+    wait_for(lambda: not os.path.exists(programs), "the program's folder to be removed", TIMEOUT)
     check(not os.path.exists(shortcut), "the shortcut is left behind")
     check(not uninstall_entry(), "the installed-apps entry is left behind")
     print("PASS: installed, the whole test taken, uninstalled")

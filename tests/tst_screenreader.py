@@ -14,14 +14,11 @@ import shutil
 import signal
 import subprocess
 import sys
-import time
+
+from waiting import CheckFailed, wait_for
 
 SKIPPED = 77
 WAIT_SECONDS = 10
-
-
-class CheckFailed(Exception):
-    pass
 
 
 def check(condition, what):
@@ -30,14 +27,6 @@ def check(condition, what):
     print("PASS", what)
 
 
-def wait_for(predicate, what):
-    deadline = time.monotonic() + WAIT_SECONDS
-    while time.monotonic() < deadline:
-        found = predicate()
-        if found:
-            return found
-        time.sleep(0.05)
-    raise CheckFailed("timed out waiting for " + what)
 
 
 def accessibility_bus_installed():

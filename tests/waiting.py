@@ -1,0 +1,18 @@
+"""What the script tests share: a failed check, and waiting for what a program does."""
+
+import time
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def wait_for(predicate, what, seconds=10, interval=0.05):
+    """The first true value of predicate() within the time allowed; fails after it."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = predicate()
+        if found:
+            return found
+        time.sleep(interval)
+    raise CheckFailed("timed out waiting for " + what)
