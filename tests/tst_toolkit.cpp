@@ -439,6 +439,8 @@ private slots:
     // CTest as tst_toolkit_font_dpi, with QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144.
     void systemTextSizeScalesTheScaledWindows()
     {
+        // The system's own density, not the one init() puts in place.
+        ScreenMetrics::setOverride(std::nullopt);
         const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
         if (pixelsPerInch != 144)
             QSKIP("needs QT_ENABLE_HIGHDPI_SCALING=0 and QT_FONT_DPI=144");
