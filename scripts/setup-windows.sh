@@ -5,7 +5,7 @@
 # source package of the very Qt version the Linux build uses. Prints the Qt prefix.
 #
 # The Qt build is cached outside the checkout, in $TELVANOR_CACHE (default
-# ~/.cache/telvanor), and reused when present; it takes 20 to 60 minutes on two cores.
+# ~/.cache/telvanor), and reused when present; it took about an hour on two busy cores.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh >&2
