@@ -6,7 +6,7 @@
 # On a fresh machine it first installs what it needs and builds Qt for Windows (once).
 set -eu
 cd "$(dirname "$0")/.."
-TELVANOR_QT_WINDOWS=$(scripts/setup-windows.sh)
+TELVANOR_QT_WINDOWS=${TELVANOR_QT_WINDOWS:-$(scripts/setup-windows.sh)}
 export TELVANOR_QT_WINDOWS
 cmake --preset windows
 cmake --build --preset windows

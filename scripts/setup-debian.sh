@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs every Debian package that building, running and testing Telvanor needs.
+# Installs every Debian package that building, running and testing Telvanor needs, and the
+# further packages named as arguments:
+#   scripts/setup-debian.sh [PACKAGE...]
 # Safe to run again: packages already present are left as they are.
 set -eu
 
@@ -15,7 +17,7 @@ PACKAGES="
 "
 
 missing=""
-for package in $PACKAGES; do
+for package in $PACKAGES "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
         missing="$missing $package"
 done

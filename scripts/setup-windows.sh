@@ -8,27 +8,10 @@
 # ~/.cache/telvanor), and reused when present; it took about an hour on two busy cores.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh >&2
-
-PACKAGES="
-    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    mingw-w64-x86-64-dev libwine-dev wine wine64 nsis zip unzip icoutils python3
-    imagemagick x11-utils tesseract-ocr tesseract-ocr-spa
-"
-missing=""
-for package in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing="$missing $package"
-done
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-if [ -n "$missing" ]; then
-    echo "Installing:$missing" >&2
-    $SUDO apt-get update -qq >&2
-    # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
-        $missing >&2
-fi
+scripts/setup-debian.sh \
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+    mingw-w64-x86-64-dev libwine-dev wine wine64 nsis zip unzip icoutils python3 \
+    imagemagick x11-utils tesseract-ocr tesseract-ocr-spa >&2
 
 QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 CACHE=${TELVANOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/telvanor}

@@ -5,9 +5,9 @@
 # machine it first installs what it needs and builds Qt for Windows (once).
 set -eu
 cd "$(dirname "$0")/.."
-scripts/package-windows.sh >/dev/null
 TELVANOR_QT_WINDOWS=$(scripts/setup-windows.sh)
 export TELVANOR_QT_WINDOWS
+scripts/package-windows.sh >/dev/null
 
 work=$(mktemp -d)
 display_fd="$work/display"

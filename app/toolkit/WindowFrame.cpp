@@ -22,30 +22,29 @@ QMargins waylandFrame(Qt::WindowFlags flags)
     return drawnByQt.isNull() ? EstimatedFrame : drawnByQt;
 }
 
-QMargins windowsFrame(Qt::WindowFlags flags)
+} // namespace
+
+QMargins learnWindowFrame(Qt::WindowFlags flags)
 {
-    // Windows gives a window its title bar and borders from its styles and its screen's
-    // density as soon as the window exists; Qt reads them back without showing it.
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return waylandFrame(flags);
+    const bool x11 = platform == QLatin1String("xcb");
+    if (!x11 && platform != QLatin1String("windows"))
+        return {};
+    // A window that is never shown, with the hints Qt gives the program's windows (fixed
+    // size included: some frames have a grip for resizing), so that the platform answers
+    // for the frame it would really put around them.
     QWindow probe;
     probe.setFlags(flags);
     probe.setMinimumSize(QSize(100, 100));
     probe.setMaximumSize(QSize(100, 100));
     probe.create();
-    return probe.frameMargins();
-}
-
-} // namespace
-
-QMargins learnWindowFrame(Qt::WindowFlags flags)
-{
 #ifdef TELVANOR_X11
-    if (const std::optional<QMargins> frame = x11Frame(flags))
-        return *frame;
+    if (x11)
+        return x11Frame(probe);
 #endif
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("windows"))
-        return windowsFrame(flags);
-    if (platform.startsWith(QLatin1String("wayland")))
-        return waylandFrame(flags);
-    return {};
+    // Windows gives a window its title bar and borders from its styles and its screen's
+    // density as soon as the window exists; Qt reads them back.
+    return probe.frameMargins();
 }

@@ -84,29 +84,15 @@ bool windowManagerRunning(xcb_connection_t *connection)
     return !property(connection, rootWindow(connection), check, XCB_ATOM_WINDOW).isEmpty();
 }
 
-QMargins frameOnConnection(xcb_connection_t *connection, Qt::WindowFlags flags)
+} // namespace
+
+QMargins x11Frame(const QWindow &probe)
 {
+    xcb_connection_t *connection =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     if (!windowManagerRunning(connection))
         return {};
     if (!windowManagerSupports(connection, "_NET_REQUEST_FRAME_EXTENTS"))
         return EstimatedFrame;
-    // A window that is never shown, with the hints Qt gives the program's windows (fixed
-    // size included: some frames have a grip for resizing), so that the window manager
-    // answers for the frame it would really draw.
-    QWindow probe;
-    probe.setFlags(flags);
-    probe.setMinimumSize(QSize(100, 100));
-    probe.setMaximumSize(QSize(100, 100));
-    probe.create();
     return requestFrameExtents(connection, xcb_window_t(probe.winId())).value_or(EstimatedFrame);
-}
-
-} // namespace
-
-std::optional<QMargins> x11Frame(Qt::WindowFlags flags)
-{
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return std::nullopt;
-    return frameOnConnection(x11->connection(), flags);
 }

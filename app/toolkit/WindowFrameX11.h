@@ -3,8 +3,8 @@
 
 #include "WindowFrame.h"
 
-#include <optional>
+class QWindow;
 
-// The window manager's frame for a window with these flags, none where no window manager
-// runs; nothing where the program is not on X11.
-std::optional<QMargins> x11Frame(Qt::WindowFlags flags);
+// The frame the window manager would put around the probe, a created window never shown;
+// none where no window manager runs. Only on X11.
+QMargins x11Frame(const QWindow &probe);
