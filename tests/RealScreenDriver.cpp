@@ -65,6 +65,11 @@ QString marginsText(const QMargins &m)
     return QStringLiteral("%1,%2,%3,%4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom());
 }
 
+QString sizeText(const QSize &size)
+{
+    return QStringLiteral("%1,%2").arg(size.width()).arg(size.height());
+}
+
 void print(const QString &line)
 {
     std::printf("%s\n", qPrintable(line));
@@ -89,7 +94,7 @@ void print(const QString &line)
 
 bool onWayland()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return currentPlatform() == Platform::Wayland;
 }
 
 // Processes events until the condition holds; false when the time ran out.
@@ -135,8 +140,11 @@ QRect clientOnScreen(Form *form)
             xcb_translate_coordinates(connection, xcb_window_t(form->winId()), root, 0, 0),
             nullptr),
         &std::free);
-    return reply ? QRect(reply->dst_x, reply->dst_y, form->width(), form->height())
-                 : form->geometry();
+    // The X server counts device pixels; Qt's scale factor makes them more than the window's.
+    const qreal scale = form->devicePixelRatioF();
+    return reply
+               ? QRect(QPointF(reply->dst_x / scale, reply->dst_y / scale).toPoint(), form->size())
+               : form->geometry();
 }
 
 void report(const QString &step, Form *form)
@@ -147,7 +155,8 @@ void report(const QString &step, Form *form)
     const QRect outer = client.marginsAdded(drawn);
     const QWidget *focus = form->focusWidget();
     print(QStringLiteral("%1 %2 platform=%3 outer=%4 client=%5 available=%6 frame=%7 "
-                         "assumed=%8 scroll=%9,%10 focus=%11 active=%12")
+                         "assumed=%8 scroll=%9,%10 focus=%11 active=%12 range=%13,%14 "
+                         "natural=%15 fit=%16")
               .arg(step, form->metaObject()->className() + 1, QGuiApplication::platformName(),
                    rectText(outer), rectText(client),
                    rectText(QGuiApplication::primaryScreen()->availableGeometry()),
@@ -155,7 +164,11 @@ void report(const QString &step, Form *form)
               .arg(scroll->horizontalScrollBar()->value())
               .arg(scroll->verticalScrollBar()->value())
               .arg(focus ? focus->objectName() : QStringLiteral("-"))
-              .arg(QGuiApplication::focusWindow() == form->windowHandle() ? 1 : 0));
+              .arg(QGuiApplication::focusWindow() == form->windowHandle() ? 1 : 0)
+              .arg(scroll->horizontalScrollBar()->maximum())
+              .arg(scroll->verticalScrollBar()->maximum())
+              .arg(sizeText(form->naturalSize()))
+              .arg(form->fitScale()));
 }
 
 // Tab until the control has the focus, then Enter, as a user without a mouse does.
@@ -328,8 +341,7 @@ void pressScrollKeys(const QString &step, Form *form)
     const auto state = [&] {
         const QWidget *focus = form->focusWidget();
         return QStringList{QStringLiteral("%1,%2").arg(horizontal->value()).arg(vertical->value()),
-                           focus ? focus->objectName() : QStringLiteral("-"),
-                           questionShown(form),
+                           focus ? focus->objectName() : QStringLiteral("-"), questionShown(form),
                            checkedContinuation(form)};
     };
     for (const auto &[name, xdotoolName] : keys) {

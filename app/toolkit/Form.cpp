@@ -2,6 +2,7 @@
 
 #include "ClientScrollArea.h"
 #include "Colours.h"
+#include "FitToScreen.h"
 #include "Inert.h"
 #include "InputWatcher.h"
 #include "LayoutDeclarations.h"
@@ -99,7 +100,10 @@ QWidget *Form::client() const
 void Form::loadLayout(Scaling scaling)
 {
     setWindowTitle(m_client->windowTitle());
-    const QSize clientSize = applyLayoutDeclarations(m_client, scaling == Scaling::Scaled);
+    m_textHeight = applyLayoutDeclarations(m_client, scaling == Scaling::Scaled);
+    m_naturalSize = LayoutScale{m_textHeight}.of(m_client->size());
+    m_fit = scaleToFit(m_naturalSize, ScreenMetrics::current());
+    const QSize clientSize = scaleLayout(m_client, {m_textHeight, m_fit});
 
     for (QPushButton *button : m_client->findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
@@ -118,6 +122,21 @@ void Form::setClientSize(const QSize &size)
     setFixedSize(size);
     m_scrollArea->setGeometry(rect());
     updateContentSize();
+}
+
+void Form::followScreen(const QScreen *screen)
+{
+    const double fit = scaleToFit(m_naturalSize, ScreenMetrics::of(screen));
+    if (qFuzzyCompare(fit, m_fit))
+        return;
+    const double change = fit / m_fit;
+    const auto changed = [change](QSize size) {
+        return QSize(qRound(size.width() * change), qRound(size.height() * change));
+    };
+    m_fit = fit;
+    scaleLayout(m_client, {m_textHeight, fit});
+    m_ranges = m_automaticRanges ? controlsExtent(m_client) : changed(m_ranges);
+    setClientSize(changed(size()));
 }
 
 void Form::updateContentSize()
@@ -299,6 +318,7 @@ void Form::showEvent(QShowEvent *event)
     if (!m_activated) {
         m_activated = true;
         focusFirstControl();
+        connect(windowHandle(), &QWindow::screenChanged, this, &Form::followScreen);
     }
 }
 

@@ -8,6 +8,9 @@
 // - the close box gives Cancel, Escape closes nothing, Enter presses only the focused button;
 // - PageUp and PageDown scroll the content by a page vertically, with Shift horizontally,
 //   Ctrl+Home to its top left and Ctrl+End to its bottom right;
+// - where the desktop's scale would make it larger than its screen, it is drawn smaller in
+//   proportion, just enough to fit, but never smaller than at 96 dpi; it follows a move to a
+//   screen of another scale;
 // - it is placed at its first showing only; later showings keep its place;
 // - panels declared disabled keep their normal look but make their controls inert.
 // The properties a layout declares for the toolkit to interpret (fontHeight, color, modalResult,
@@ -19,6 +22,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QScreen;
 class ClientScrollArea;
 
 class Form : public QDialog
@@ -65,6 +69,13 @@ public:
     // The window's top-left corner on the desktop, where it will be or was shown.
     QPoint firstPlacement() const;
 
+    // The client size the layout declares, scaled to the system's text size, and how much
+    // smaller than that the window is drawn to fit its screen (1: not at all).
+    QSize naturalSize() const { return m_naturalSize; }
+    double fitScale() const { return m_fit; }
+    // Draws the window at the scale that fits the given screen.
+    void followScreen(const QScreen *screen);
+
 signals:
     // Runs at every showing, before the window is visible.
     void showing();
@@ -109,6 +120,9 @@ private:
     bool m_activated = false;
     bool m_automaticRanges = true;
     QSize m_ranges;
+    int m_textHeight = 0;
+    QSize m_naturalSize;
+    double m_fit = 1.0;
 };
 
 // A control of a window's layout, found by the name the layout declares; for the programs

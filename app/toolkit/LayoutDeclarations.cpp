@@ -11,25 +11,23 @@
 
 namespace {
 
-// Design metrics of the layouts: 96 pixels per inch, and 13 pixels for the height of
-// "0" in the window font.
+// The layouts' design density.
 constexpr int DesignPixelsPerInch = 96;
-constexpr int DesignTextHeight = 13;
 
-int scaled(int value, int numerator, int denominator)
-{
-    return static_cast<int>(std::lround(double(value) * numerator / denominator));
-}
+// The design values a layout declared, kept on each control so that the layout can be drawn
+// again at another scale.
+const char DesignGeometry[] = "designGeometry";
+const char DesignPixelSize[] = "designPixelSize";
 
-QSize scaled(const QSize &size, int numerator, int denominator)
+bool isLayoutControl(const QWidget *widget)
 {
-    return {scaled(size.width(), numerator, denominator),
-            scaled(size.height(), numerator, denominator)};
+    return !widget->objectName().isEmpty() &&
+           !widget->objectName().startsWith(QLatin1String("qt_"));
 }
 
 // The font a control declares, if any: the negative pixel height of its "fontHeight"
 // property, as in -21, and the family of the original design, which is replaced by its
-// installed stand-in here rather than looked up in vain each time the font is used.
+// stand-in here rather than looked up in vain each time the font is used.
 std::optional<QFont> declaredFont(const QWidget *widget)
 {
     const QVariant height = widget->property("fontHeight");
@@ -41,43 +39,52 @@ std::optional<QFont> declaredFont(const QWidget *widget)
     return font;
 }
 
-// Sets the controls' declared fonts, their sizes multiplied by numerator / denominator, and
-// then the window font. Children come before their parents: a parent's font reaches every
-// child, so setting it first would lay out the children's texts at a font they do not keep.
-void applyDeclaredFonts(QWidget *root, const QFont &windowFont, int numerator, int denominator)
+void recordDesign(QWidget *client)
 {
-    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (QWidget *widget : client->findChildren<QWidget *>()) {
+        if (isLayoutControl(widget))
+            widget->setProperty(DesignGeometry, widget->geometry());
+        if (const std::optional<QFont> font = declaredFont(widget))
+            widget->setProperty(DesignPixelSize, font->pixelSize());
+    }
+    client->setProperty(DesignGeometry, QRect(QPoint(), client->size()));
+}
+
+// Sets the controls' fonts at their design sizes multiplied by the scale, and then the window
+// font. Children come before their parents: a parent's font reaches every child, so setting
+// it first would lay out the children's texts at a font they do not keep.
+void scaleFonts(QWidget *client, const QFont &windowFont, const LayoutScale &scale)
+{
+    const QList<QWidget *> widgets = client->findChildren<QWidget *>();
     for (auto widget = widgets.crbegin(); widget != widgets.crend(); ++widget) {
-        std::optional<QFont> font = declaredFont(*widget);
-        if (!font)
+        const QVariant pixelSize = (*widget)->property(DesignPixelSize);
+        if (!pixelSize.isValid())
             continue;
-        font->setPixelSize(scaled(font->pixelSize(), numerator, denominator));
-        (*widget)->setFont(*font);
+        QFont font = *declaredFont(*widget);
+        font.setPixelSize(scale.of(pixelSize.toInt()));
+        (*widget)->setFont(font);
     }
-    root->setFont(windowFont);
+    client->setFont(windowFont);
 }
 
-// Multiplies the position and size of every control of the layout. Qt's own inner widgets
-// follow their owners.
-void scaleControls(QWidget *root, int numerator, int denominator)
+// Children of a bordered panel are placed from the inside of its border, which keeps its width.
+QPoint panelOffset(const QWidget *widget)
 {
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        const QRect g = widget->geometry();
-        widget->setGeometry(QRect(QPoint(scaled(g.x(), numerator, denominator),
-                                         scaled(g.y(), numerator, denominator)),
-                                  scaled(g.size(), numerator, denominator)));
-    }
+    const auto *panel = qobject_cast<const Panel *>(widget->parentWidget());
+    const int border = panel ? panel->borderWidth() : 0;
+    return {border, border};
 }
 
-// Children of a bordered panel are placed from the inside of its border.
-void offsetPanelChildren(QWidget *root)
+// Places every control of the layout at its design position and size multiplied by the
+// scale. Qt's own inner widgets follow their owners.
+void scaleControls(QWidget *client, const LayoutScale &scale)
 {
-    for (Panel *panel : root->findChildren<Panel *>()) {
-        const int border = panel->borderWidth();
-        for (QWidget *child : panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-            child->move(child->pos() + QPoint(border, border));
+    for (QWidget *widget : client->findChildren<QWidget *>()) {
+        const QRect design = widget->property(DesignGeometry).toRect();
+        if (!isLayoutControl(widget) || design.isNull())
+            continue;
+        widget->setGeometry(
+            QRect(scale.of(design.topLeft()) + panelOffset(widget), scale.of(design.size())));
     }
 }
 
@@ -91,7 +98,22 @@ void makeDeclaredPanelsInert(QWidget *root)
 
 } // namespace
 
-QSize applyLayoutDeclarations(QWidget *client, bool scaledToText)
+int LayoutScale::of(int value) const
+{
+    return static_cast<int>(std::lround(double(value) * textHeight / DesignTextHeight * fit));
+}
+
+QPoint LayoutScale::of(const QPoint &point) const
+{
+    return {of(point.x()), of(point.y())};
+}
+
+QSize LayoutScale::of(const QSize &size) const
+{
+    return {of(size.width()), of(size.height())};
+}
+
+int applyLayoutDeclarations(QWidget *client, bool scaledToText)
 {
     // A scaled window's font follows the system's pixel density, and the height of "0" in
     // it scales the controls and their own fonts.
@@ -100,20 +122,25 @@ QSize applyLayoutDeclarations(QWidget *client, bool scaledToText)
     if (scaledToText) {
         const int pixelsPerInch = ScreenMetrics::current().pixelsPerInch;
         if (pixelsPerInch != DesignPixelsPerInch)
-            windowFont.setPixelSize(
-                scaled(windowFont.pixelSize(), pixelsPerInch, DesignPixelsPerInch));
+            windowFont.setPixelSize(static_cast<int>(
+                std::lround(double(windowFont.pixelSize()) * pixelsPerInch / DesignPixelsPerInch)));
         textHeight = QFontMetrics(windowFont).height();
     }
-    applyDeclaredFonts(client, windowFont, textHeight, DesignTextHeight);
+    recordDesign(client);
+    client->setProperty(DesignPixelSize, windowFont.pixelSize());
     applyDeclaredColours(client);
-    QSize clientSize = client->size();
-    if (textHeight != DesignTextHeight) {
-        scaleControls(client, textHeight, DesignTextHeight);
-        clientSize = scaled(clientSize, textHeight, DesignTextHeight);
-    }
-    offsetPanelChildren(client);
     makeDeclaredPanelsInert(client);
-    return clientSize;
+    return textHeight;
+}
+
+QSize scaleLayout(QWidget *client, const LayoutScale &scale)
+{
+    QFont windowFont = declaredFont(client).value_or(client->font());
+    if (const int pixelSize = client->property(DesignPixelSize).toInt(); pixelSize > 0)
+        windowFont.setPixelSize(LayoutScale{DesignTextHeight, scale.fit}.of(pixelSize));
+    scaleFonts(client, windowFont, scale);
+    scaleControls(client, scale);
+    return scale.of(client->property(DesignGeometry).toRect().size());
 }
 
 QSize controlsExtent(const QWidget *client)

@@ -28,9 +28,8 @@ void drawShadePanel(QPainter *painter, const QRect &frame, const QPalette &palet
     const int bottom = frame.bottom();
     // Qt's lines, in its order: a line's pixels from one end to the other, both included.
     const auto line = [painter](int x1, int y1, int x2, int y2, const QColor &colour) {
-        painter->fillRect(QRect(QPoint(qMin(x1, x2), qMin(y1, y2)),
-                                QPoint(qMax(x1, x2), qMax(y1, y2))),
-                          colour);
+        painter->fillRect(
+            QRect(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2))), colour);
     };
     for (int i = 0; i < lineWidth; ++i)
         line(x, y + i, right - 1 - i, y + i, topLeft);

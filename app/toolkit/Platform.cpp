@@ -1,11 +1,29 @@
 #include "Platform.h"
 
 #include <QByteArray>
-#include <QtGlobal>
+#include <QGuiApplication>
+
+Platform currentPlatform()
+{
+    const QString name = QGuiApplication::platformName();
+    if (name == QLatin1String("xcb"))
+        return Platform::X11;
+    if (name.startsWith(QLatin1String("wayland")))
+        return Platform::Wayland;
+    if (name == QLatin1String("windows"))
+        return Platform::Windows;
+    return Platform::Other;
+}
+
+bool isWindowManaged()
+{
+    const Platform platform = currentPlatform();
+    return platform == Platform::X11 || platform == Platform::Wayland;
+}
 
 void choosePlatform()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#ifdef TELVANOR_LINUX_LIKE
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     if (!qEnvironmentVariableIsEmpty("DISPLAY"))

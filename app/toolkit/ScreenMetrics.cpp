@@ -22,14 +22,20 @@ QMargins windowFrame()
 
 ScreenMetrics ScreenMetrics::current()
 {
+    return of(QGuiApplication::primaryScreen());
+}
+
+ScreenMetrics ScreenMetrics::of(const QScreen *screen)
+{
     if (overridden)
         return *overridden;
     ScreenMetrics metrics;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    if (screen) {
         metrics.screen = screen->geometry().size();
         metrics.desktop = screen->virtualGeometry();
         metrics.workArea = screen->availableGeometry();
         metrics.pixelsPerInch = static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
+        metrics.scale = screen->devicePixelRatio();
     }
     metrics.frame = windowFrame();
     return metrics;

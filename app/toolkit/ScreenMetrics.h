@@ -8,6 +8,8 @@
 #include <Qt>
 #include <optional>
 
+class QScreen;
+
 // The kind of every window of the program, whose frame ScreenMetrics measures: a dialog with
 // a title bar and a close box only, which the user cannot resize.
 inline constexpr Qt::WindowFlags ProgramWindowFlags =
@@ -20,8 +22,11 @@ struct ScreenMetrics {
     QRect workArea; // the primary screen less its task bars and docks; null where unknown
     QMargins frame; // what a window's frame and title bar add around its client area
     int pixelsPerInch = 96;
+    qreal scale = 1.0; // the device pixels the desktop gives each device-independent pixel
 
-    // The metrics of the running system, or the ones a test has put in place.
+    // The metrics of the running system's primary screen or of the given one, or the ones a
+    // test has put in place.
     static ScreenMetrics current();
+    static ScreenMetrics of(const QScreen *screen);
     static void setOverride(const std::optional<ScreenMetrics> &metrics);
 };

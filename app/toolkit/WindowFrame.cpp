@@ -1,50 +1,42 @@
 #include "WindowFrame.h"
 
-#include <QGuiApplication>
-#include <QWindow>
+#include "Platform.h"
+#include "WindowFramePlatforms.h"
 
-#ifdef TELVANOR_X11
-#include "WindowFrameX11.h"
-#endif
+#include <QWindow>
 
 namespace {
 
-QMargins waylandFrame(Qt::WindowFlags flags)
-{
-    // Qt makes its title bar when a window is shown; a window that never draws is shown
-    // without ever appearing on the screen.
-    QWindow probe;
-    probe.setFlags(flags);
-    probe.show();
-    const QMargins drawnByQt = probe.frameMargins();
-    probe.hide();
-    // Without a title bar of Qt's own the compositor draws one, of a size it does not tell.
-    return drawnByQt.isNull() ? EstimatedFrame : drawnByQt;
-}
+// A window that is never shown, with the hints Qt gives the program's windows (fixed size
+// included: some frames have a grip for resizing), so that the platform answers for the
+// frame it would really put around them.
+struct FrameProbe {
+    explicit FrameProbe(Qt::WindowFlags flags)
+    {
+        window.setFlags(flags);
+        window.setMinimumSize(QSize(100, 100));
+        window.setMaximumSize(QSize(100, 100));
+        window.create();
+    }
+    QWindow window;
+};
 
 } // namespace
 
 QMargins learnWindowFrame(Qt::WindowFlags flags)
 {
-    const QString platform = QGuiApplication::platformName();
-    if (platform.startsWith(QLatin1String("wayland")))
+    switch (currentPlatform()) {
+#ifdef TELVANOR_LINUX_LIKE
+    case Platform::X11:
+        return x11Frame(FrameProbe(flags).window);
+    case Platform::Wayland:
         return waylandFrame(flags);
-    const bool x11 = platform == QLatin1String("xcb");
-    if (!x11 && platform != QLatin1String("windows"))
-        return {};
-    // A window that is never shown, with the hints Qt gives the program's windows (fixed
-    // size included: some frames have a grip for resizing), so that the platform answers
-    // for the frame it would really put around them.
-    QWindow probe;
-    probe.setFlags(flags);
-    probe.setMinimumSize(QSize(100, 100));
-    probe.setMaximumSize(QSize(100, 100));
-    probe.create();
-#ifdef TELVANOR_X11
-    if (x11)
-        return x11Frame(probe);
 #endif
-    // Windows gives a window its title bar and borders from its styles and its screen's
-    // density as soon as the window exists; Qt reads them back.
-    return probe.frameMargins();
+#ifdef Q_OS_WIN
+    case Platform::Windows:
+        return windowsFrame(FrameProbe(flags).window);
+#endif
+    default:
+        return {};
+    }
 }

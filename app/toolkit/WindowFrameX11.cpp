@@ -1,4 +1,5 @@
-#include "WindowFrameX11.h"
+#include "WindowFrame.h"
+#include "WindowFramePlatforms.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -94,5 +95,12 @@ QMargins x11Frame(const QWindow &probe)
         return {};
     if (!windowManagerSupports(connection, "_NET_REQUEST_FRAME_EXTENTS"))
         return EstimatedFrame;
-    return requestFrameExtents(connection, xcb_window_t(probe.winId())).value_or(EstimatedFrame);
+    const std::optional<QMargins> extents =
+        requestFrameExtents(connection, xcb_window_t(probe.winId()));
+    if (!extents)
+        return EstimatedFrame;
+    // The window manager counts device pixels, the layouts Qt's device-independent ones.
+    const qreal scale = probe.devicePixelRatio();
+    return {qRound(extents->left() / scale), qRound(extents->top() / scale),
+            qRound(extents->right() / scale), qRound(extents->bottom() / scale)};
 }

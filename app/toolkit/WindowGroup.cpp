@@ -1,5 +1,7 @@
 #include "WindowGroup.h"
 
+#include "Platform.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -33,10 +35,7 @@ void minimiseOrRestoreProgram(bool minimised)
 
 void WindowGroup::keepAbove(QWidget *window, QWidget *main)
 {
-    const QString platform = QGuiApplication::platformName();
-    const bool managed =
-        platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
-    if (!main || main == window || !managed)
+    if (!main || main == window || !isWindowManaged())
         return;
     window->winId(); // creates the native window the relation is set on
     window->windowHandle()->setTransientParent(main->windowHandle());
