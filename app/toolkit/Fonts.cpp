@@ -4,27 +4,28 @@
 #include <QFont>
 #include <QFontDatabase>
 
-namespace {
-
-void substituteWhereMissing(const QString &family, const QString &standIn)
-{
-    if (!QFontDatabase::hasFamily(family))
-        QFont::insertSubstitution(family, standIn);
-}
-
-} // namespace
+#ifdef TELVANOR_BUILT_IN_FONTS
+#include <QDir>
+#endif
 
 void installFontSubstitutions()
 {
+#ifdef TELVANOR_BUILT_IN_FONTS
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString &face : fonts.entryList())
+        QFontDatabase::addApplicationFont(fonts.filePath(face));
+#endif
+    // Each declared family is replaced by the stand-in its substitution names where a layout
+    // sets its fonts (LayoutDeclarations), whether the family is installed or not.
     // The window font: at 11 pixels, DejaVu Sans is 13 pixels high, as the layouts assume.
-    substituteWhereMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     // Captions and texts: at 16 pixels a line of Liberation Sans is 17 pixels high, so a
     // caption fits its 17-pixel radio button and the notice's six lines fit its box; it is
     // also narrow enough for the longest continuation to fit on one line.
-    substituteWhereMissing(QStringLiteral("Verdana"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("Liberation Sans"));
     // Stems and commentaries: a compact face, so that the longest commentary fits its box.
-    substituteWhereMissing(QStringLiteral("Lucida Sans Unicode"),
-                           QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Lucida Sans Unicode"),
+                              QStringLiteral("Liberation Sans"));
 }
 
 void useWindowFontByDefault()
