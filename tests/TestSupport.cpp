@@ -389,13 +389,15 @@ void pressCloseBox(QWidget *window)
     QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(handle);
 }
 
-void useScreen(QSize size, QMargins frame, int pixelsPerInch)
+void useScreen(QSize size, QMargins frame, int pixelsPerInch, qreal scale, QRect workArea)
 {
     ScreenMetrics metrics;
     metrics.screen = size;
     metrics.desktop = QRect(QPoint(0, 0), size);
+    metrics.workArea = workArea;
     metrics.frame = frame;
     metrics.pixelsPerInch = pixelsPerInch;
+    metrics.scale = scale;
     ScreenMetrics::setOverride(metrics);
 }
 

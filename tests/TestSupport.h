@@ -144,9 +144,11 @@ void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 // window blocked by a modal one ignores it.
 void pressCloseBox(QWidget *window);
 
-// Puts the program on a single screen of the given size, frame around each window and
-// pixels per inch (the system's text size), until the override is lifted.
-void useScreen(QSize size, QMargins frame = {}, int pixelsPerInch = 96);
+// Puts the program on a single screen of the given size, frame around each window, pixels
+// per inch (the system's text size), desktop scale and work area (null: none known), until
+// the override is lifted.
+void useScreen(QSize size, QMargins frame = {}, int pixelsPerInch = 96, qreal scale = 1,
+               QRect workArea = {});
 
 // The short names of the program's six windows, in the order start-up creates them.
 inline const QStringList ProgramWindowNames = {

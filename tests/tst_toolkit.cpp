@@ -337,6 +337,59 @@ private slots:
         QCOMPARE(window.scrollPosition(Qt::Vertical), 0);
     }
 
+    void scaleToFitTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("workArea");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QRect>("button");
+        QTest::addColumn<int>("fontPixels");
+        const QSize natural(390, 260);
+        const QRect button(260, 26, 104, 39);
+        // With a frame of 4, 30, 4, 4 the window needs 398 x 294 of room.
+        QTest::newRow("fits: kept as declared")
+            << QSize(398, 294) << QRect() << 2.0 << natural << button << 13;
+        // 382 / 390 of its size, just enough for the width: position, size and font follow.
+        QTest::newRow("too wide at 200 %")
+            << QSize(390, 300) << QRect() << 2.0 << QSize(382, 255) << QRect(255, 25, 102, 38)
+            << 13;
+        // The task bar leaves 226 pixels of height: 226 / 260 of its size.
+        QTest::newRow("too high above a task bar at 150 %")
+            << QSize(1280, 720) << QRect(0, 0, 1280, 260) << 1.5 << QSize(339, 226)
+            << QRect(226, 23, 90, 34) << 11;
+        // 0.64 would fit, but at 125 % the window is never drawn below 0.8 of its size:
+        // smaller than at 96 dpi. The scroll bars of FitToScreen take over from there.
+        QTest::newRow("floor of its size at 96 dpi")
+            << QSize(300, 200) << QRect() << 1.25 << QSize(312, 208) << QRect(208, 21, 83, 31)
+            << 10;
+        QTest::newRow("no scale to undo at 100 %")
+            << QSize(300, 200) << QRect() << 1.0 << natural << button << 13;
+    }
+
+    // At a desktop's scale that makes a window larger than the room its screen has, the
+    // window is drawn smaller in proportion, just enough to fit, but never smaller than it
+    // is at 96 dpi; and it follows a move to a screen where it fits as declared.
+    void scaleToFitTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, workArea);
+        QFETCH(qreal, scale);
+        useScreen(screen, QMargins(4, 30, 4, 4), 96, scale, workArea);
+        SmallWindow window;
+        QTEST(window.size(), "client");
+        QTEST(window.ok->geometry(), "button");
+        QTEST(window.ok->font().pixelSize(), "fontPixels");
+        QCOMPARE(window.fitScale() * scale >= 1, true);
+
+        useScreen(QSize(1920, 1080), QMargins(4, 30, 4, 4), 96, scale);
+        window.followScreen(nullptr);
+        QCOMPARE(window.fitScale(), 1.0);
+        QCOMPARE(window.size(), QSize(390, 260));
+        QCOMPARE(window.ok->geometry(), QRect(260, 26, 104, 39));
+        QCOMPARE(window.ok->font().pixelSize(), 13);
+    }
+
     // The scroll keys move a window's view of its content and change nothing else: the
     // focus stays, no button is pressed, no radio button is checked or unchecked.
     void scrollKeysMoveOnlyTheView_data()
