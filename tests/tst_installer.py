@@ -8,7 +8,11 @@ X server's keyboard (questionnaire, notice, evaluation, review, credits), checki
 window lies whole on the screen and reading what it shows (tesseract); checks that the
 program ends with status 0; uninstalls silently and checks that nothing is left behind.
 
-Usage: tst_installer.py SETUP_EXE
+At a display scale above 100 % (DPI, as Windows' LogPixels: 120, 144, 192), every window
+that fits the screen at its size at 96 dpi must also be drawn whole in its declared shape:
+drawn smaller where the scale would make it too large, never cut or scrolled.
+
+Usage: tst_installer.py SETUP_EXE [DPI]
 """
 
 import os
@@ -17,11 +21,17 @@ import subprocess
 import sys
 import tempfile
 import time
+from xml.etree import ElementTree
 
 from waiting import CheckFailed, wait_for
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Telvanor"
 TIMEOUT = 30
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+# The layout of each window, by its title.
+LAYOUTS = {"Telvanor": "app/MainUnit.ui", "Cuestionario": "windows/CuestionarioUnit.ui",
+           "Aviso": "windows/AvisoUnit.ui", "Evaluación": "windows/EvaluacionUnit.ui",
+           "Respuestas Correctas": "windows/RCUnit.ui", "Créditos": "app/Creditos.ui"}
 
 
 def check(condition, what):
@@ -50,8 +60,18 @@ def uninstall_entry():
     return values
 
 
+def declared_size(title):
+    """A window's client size as its layout declares it, at 96 dpi."""
+    layout = ElementTree.parse(os.path.join(SOURCE, LAYOUTS[title])).getroot()
+    rect = layout.find("./widget/property[@name='geometry']/rect")
+    return int(rect.find("width").text), int(rect.find("height").text)
+
+
 class Screen:
-    """The program's windows as the X server shows them."""
+    """The program's windows as the X server shows them, at a display scale of dpi / 96."""
+
+    def __init__(self, dpi):
+        self.dpi = dpi
 
     def window(self, title):
         def find():
@@ -73,7 +93,8 @@ class Screen:
         time.sleep(0.5)
 
     def frame_on_screen(self, window, title):
-        """The window with its window manager's frame lies whole on the screen."""
+        """The window with its window manager's frame lies whole on the screen; where it
+        fits there at its size at 96 dpi, it is drawn in its declared shape, no smaller."""
         # xwininfo, unlike xdotool, tells where the client area lies on the screen.
         info = run("xwininfo", "-id", window).stdout
         x, y, w, h = (int(re.search(label + r":\s+(-?\d+)", info).group(1)) for label in
@@ -87,6 +108,13 @@ class Screen:
               y + h + bottom <= height,
               f"{title} ({w}x{h}+{x}+{y}, frame {numbers}) is not whole on the "
               f"{width}x{height} screen")
+        declared_w, declared_h = declared_size(title)
+        if declared_w + left + right <= width and declared_h + top + bottom <= height:
+            check(w >= declared_w - 1 and h >= declared_h - 1,
+                  f"{title} ({w}x{h}) is smaller than at 96 dpi ({declared_w}x{declared_h})")
+            check(abs(w / h - declared_w / declared_h) <= 0.01 * declared_w / declared_h,
+                  f"{title} ({w}x{h}) is not in the shape of its layout "
+                  f"({declared_w}x{declared_h}): cut or scrolled")
 
     def readings(self, window):
         """What the window shows, read from its pixels in a few ways, blanks made single:
@@ -126,12 +154,12 @@ def take_the_test(screen):
     """Answers question 1 rightly (option 3) and question 24 wrongly (option 4), leaves the
     rest blank, and goes through every window to the end."""
     main = screen.window("Telvanor")
-    screen.frame_on_screen(main, "the main window")
+    screen.frame_on_screen(main, "Telvanor")
     screen.shows(main, "the main window", r"Consta de 24 frases", r"Realizar Prueba")
     screen.keys("Return")
 
     questionnaire = screen.window("Cuestionario")
-    screen.frame_on_screen(questionnaire, "the questionnaire")
+    screen.frame_on_screen(questionnaire, "Cuestionario")
     screen.shows(questionnaire, "the questionnaire", r"Pregunta 1 de 24", r"método científico")
     screen.keys("space", "Down", "space", "Down", "space")         # option 3
     screen.keys("Tab", "Tab", "Tab", "Tab", "Return")                # "Final"
@@ -141,21 +169,25 @@ def take_the_test(screen):
     screen.keys("Tab", "Tab", "Tab", "Tab", "Tab", "Return")         # "Evaluación global"
 
     notice = screen.window("Aviso")
-    screen.frame_on_screen(notice, "the notice")
+    screen.frame_on_screen(notice, "Aviso")
     blanks = item_list(range(2, 24))
     screen.shows(notice, "the notice", r"sin responder las preguntas", blanks)
     screen.keys("Tab", "Return")                                     # "Proceder"
     screen.gone("Aviso")
 
     evaluation = screen.window("Evaluación")
-    screen.frame_on_screen(evaluation, "the evaluation")
+    screen.frame_on_screen(evaluation, "Evaluación")
     screen.shows(evaluation, "the evaluation", r"correctas: 1\b", r"\(1 de 24\)\W*4[.,]2 ?%",
                  r"incorrectas: 24\b", blanks)
     screen.keys("Return")                                            # "Ver respuestas"
 
     review = screen.window("Respuestas Correctas")
-    screen.frame_on_screen(review, "the review")
+    screen.frame_on_screen(review, "Respuestas Correctas")
     screen.shows(review, "the review", r"Pregunta 1 de 24", r"método científico")
+    if screen.dpi > 96:
+        # The commentary read to the right edge of its lines.
+        screen.shows(review, "the review", r"nuestras ideas frente a la realidad",
+                     r"criterio para distinguir la ciencia", r"repite el experimento, a ser")
     screen.keys("Tab", "Tab", "Return")                              # "Siguiente"
     # The focus on the buttons has scrolled the shrunk window down to its commentary.
     screen.shows(review, "the review", r"La opción 2\.3 es la correcta")
@@ -165,7 +197,7 @@ def take_the_test(screen):
     main = screen.window("Telvanor")
     screen.keys("Tab", "Return")                                     # "Créditos"
     credits = screen.window("Créditos")
-    screen.frame_on_screen(credits, "the credits")
+    screen.frame_on_screen(credits, "Créditos")
     screen.shows(credits, "the credits", r"elaborada de forma colectiva", r"El programa fue escrito")
     screen.keys("Return")
     screen.gone("Créditos")
@@ -174,8 +206,18 @@ def take_the_test(screen):
     screen.keys("Tab", "Return")                                     # "Salir"
 
 
+def set_display_scale(dpi):
+    """Windows' display scale for the Wine user, taken up by the programs started next."""
+    run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+        "REG_DWORD", "/d", str(dpi), "/f")
+    run("wineserver", "-w", timeout=60)
+
+
 def main():
     setup = os.path.abspath(sys.argv[1])
+    dpi = int(sys.argv[2]) if len(sys.argv) > 2 else 96
+    if dpi != 96:
+        set_display_scale(dpi)
     programs = os.path.join(windows_folder("LOCALAPPDATA"), "Programs", "Telvanor")
     shortcut = os.path.join(windows_folder("APPDATA"),
                             "Microsoft", "Windows", "Start Menu", "Programs", "Telvanor.lnk")
@@ -194,10 +236,9 @@ def main():
     check(entry["DisplayName"] == "Telvanor", f"DisplayName {entry['DisplayName']}")
     check(entry["QuietUninstallString"].endswith("/S"), "QuietUninstallString")
 
-    program = subprocess.Popen(["wine", os.path.join(programs, "Telvanor.exe")],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    program = subprocess.Popen(["wine", os.path.join(programs, "Telvanor.exe")])
     try:
-        take_the_test(Screen())
+        take_the_test(Screen(dpi))
         check(program.wait(timeout=TIMEOUT) == 0, f"the program ended with {program.returncode}")
     finally:
         if program.poll() is None:
@@ -208,7 +249,7 @@ def main():
     wait_for(lambda: not os.path.exists(programs), "the program's folder to be removed", TIMEOUT)
     check(not os.path.exists(shortcut), "the shortcut is left behind")
     check(not uninstall_entry(), "the installed-apps entry is left behind")
-    print("PASS: installed, the whole test taken, uninstalled")
+    print(f"PASS: installed, the whole test taken at {dpi} dpi, uninstalled")
 
 
 if __name__ == "__main__":
