@@ -5,8 +5,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
-[ -f build/ci/compile_commands.json ] || cmake --preset ci >/dev/null
-cmake --build --preset ci --target all render-windows telvanor-bench >/dev/null
+[ -f build/ci/compile_commands.json ] || cmake --preset ci
+cmake --build --preset ci --target all render-windows telvanor-bench
 
 sources=$(git ls-files '*.cpp')
 echo "clang-tidy: $(echo "$sources" | wc -w) files"
