@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -388,6 +389,26 @@ private slots:
         QCOMPARE(window.size(), QSize(390, 260));
         QCOMPARE(window.ok->geometry(), QRect(260, 26, 104, 39));
         QCOMPARE(window.ok->font().pixelSize(), 13);
+    }
+
+    // A screen whose size changes while a window is on show (a new resolution; on the web,
+    // a resized browser window) fits the window anew and moves it back into reach.
+    void followAScreenThatChangesSize()
+    {
+        const QMargins frame(4, 30, 4, 4);
+        useScreen(QSize(1920, 1080), frame, 96, 2.0);
+        SmallWindow window;
+        window.show();
+        window.move(1500, 800);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QRect smaller(0, 0, 390, 300);
+        useScreen(smaller.size(), frame, 96, 2.0, smaller);
+        QScreen *screen = window.windowHandle()->screen();
+        emit screen->availableGeometryChanged(smaller);
+        QCOMPARE(window.size(), QSize(382, 255));
+        // The outer 390 x 289 fits the work area only at its left, 11 pixels from its top.
+        QCOMPARE(window.pos(), QPoint(0, 11));
     }
 
     // The scroll keys move a window's view of its content and change nothing else: the

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
@@ -318,8 +319,23 @@ void Form::showEvent(QShowEvent *event)
     if (!m_activated) {
         m_activated = true;
         focusFirstControl();
-        connect(windowHandle(), &QWindow::screenChanged, this, &Form::followScreen);
+        connect(windowHandle(), &QWindow::screenChanged, this, &Form::watchScreen);
+        watchScreen(windowHandle()->screen());
     }
+}
+
+void Form::watchScreen(QScreen *screen)
+{
+    disconnect(m_screenWatch);
+    followScreen(screen);
+    if (!screen)
+        return;
+    // A screen whose size changes (a new resolution; on the web, a resized browser window)
+    // fits the window anew and keeps it within reach.
+    m_screenWatch = connect(screen, &QScreen::availableGeometryChanged, this, [this, screen] {
+        followScreen(screen);
+        move(keptInside(ScreenMetrics::of(screen).workArea, pos(), outerSize()));
+    });
 }
 
 void Form::focusFirstControl()

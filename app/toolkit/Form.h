@@ -110,6 +110,7 @@ private:
     void updateContentSize();
     void placeOnce();
     void focusFirstControl();
+    void watchScreen(QScreen *screen);
 
     QWidget *m_client;
     ClientScrollArea *m_scrollArea;
@@ -123,6 +124,7 @@ private:
     int m_textHeight = 0;
     QSize m_naturalSize;
     double m_fit = 1.0;
+    QMetaObject::Connection m_screenWatch;
 };
 
 // A control of a window's layout, found by the name the layout declares; for the programs
