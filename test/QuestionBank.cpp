@@ -50,12 +50,12 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "son irracionales"sv,
     "tienen, cada uno, más de dos divisores"sv,
     "son primos"sv,
-    "son impares, una propiedad que tienen todos los primos"sv,
+    "son cuadrados perfectos, como el 1, el 4, el 9 o el 16"sv,
     // Question 3
     "en otra dirección "sv,
     "en perpendicular"sv,
     "en sentido contrario"sv,
-    "en la misma dirección"sv,
+    "hacia donde iba antes"sv,
     // Question 4
     "genera residuos radiactivos"sv,
     "está entre las renovables"sv,
@@ -89,7 +89,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "siguen existiendo en su mayor parte, pues la extinción es un suceso raro"sv,
     "se han extinguido en su gran mayoría: se calcula que más del 99 % de las que "
     "existieron ya no viven"sv,
-    "aparecieron todas a la vez, tal y como son hoy, en la llamada \"explosión cámbrica\""sv,
+    "aparecieron a la vez, tal y como las vemos hoy, en la llamada \"explosión cámbrica\""sv,
     "evolucionan con el fin de alcanzar formas más grandes y complejas"sv,
     // Question 10
     "se han visto confirmadas por los estudios de neuroimagen"sv,
@@ -97,7 +97,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "son el fundamento de la neurología del sueño"sv,
     "demostraron que los sueños son presagios de lo que le aguarda al soñador"sv,
     // Question 11
-    "se desplaza solo con la traslación de la Tierra"sv,
+    "gira con el planeta sobre su eje una vez al año"sv,
     "gira con la Tierra a velocidades de hasta 1670 km/h, según la latitud"sv,
     "no se mueve, porque si la Tierra girase notaría un viento constante muy fuerte"sv,
     "se mueve más deprisa en los polos "sv,
@@ -152,7 +152,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "se debe al VIH, un virus que destruye los linfocitos CD4, claves para las defensas"sv,
     // Question 21
     "no se encuentran en el organismo adulto"sv,
-    "ya curan de forma rutinaria toda enfermedad degenerativa"sv,
+    "ya curan de manera rutinaria el alzhéimer y el párkinson"sv,
     "pueden dividirse y también convertirse en otras más especializadas"sv,
     "proceden de embriones destruidos, y por ello se prohíbe investigar con ellas"sv,
     // Question 22
@@ -162,7 +162,7 @@ const std::array<std::string_view, std::size_t{QuestionCount} * OptionsPerQuesti
     "son los que contienen genes, a diferencia de los alimentos naturales, que no los tienen"sv,
     "causan cáncer, según ha demostrado de forma concluyente la ciencia actual"sv,
     // Question 23
-    "es la edad máxima que podría llegar a alcanzar cualquier persona que naciera en ese país"sv,
+    "es la edad máxima que podría llegar a alcanzar una persona que naciera en ese mismo país"sv,
     "es el número medio de años que viviría un recién nacido con la mortalidad actual"sv,
     "indica la edad precisa a la que muere la gran mayoría de los habitantes de ese país"sv,
     "se calcula sumando las edades de todos los habitantes vivos del país y dividiendo la"
@@ -212,17 +212,17 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "expresarse como fracción. También es falso lo que dice 2.2: tener más de dos "
     "divisores define "sv,
     "a los números compuestos, lo contrario de los primos, y el 3, el 7 y el 19 solo "
-    "tienen dos: la unidad y ellos mismos. Por último, 2.4 es errónea: los tres son "
-    "impares, pero"sv,
-    " no todos los primos lo son, ya que el 2 es primo y par. Entre 1 y 20 hay ocho "
+    "tienen dos: la unidad y ellos mismos. Por último, 2.4 es errónea: ninguno de los "
+    "tres es el "sv,
+    "cuadrado de un entero, como sí lo son el 1, el 4 y el 9. Entre 1 y 20 hay ocho "
     "primos: el 2, el 3, el 5, el 7, el 11, el 13, el 17 y el 19. Conviene recordar que "
     "el 1 no es primo."sv,
     ""sv,
     ""sv,
     // Question 3
-    "Una vuelta completa mide 360 grados, por lo que quien gira 360 grados acaba mirando "
-    "hacia donde miraba antes. Por eso 3.4 es la respuesta correcta: sigue caminando en "
-    "la misma dirección. A veces se "sv,
+    "Una vuelta completa mide 360 grados, por lo que quien gira 360 grados acaba "
+    "orientado igual que al principio. Por eso 3.4 es la respuesta correcta: sigue "
+    "caminando hacia donde iba antes. A veces se "sv,
     "oye \"dar un giro de 360 grados\" para indicar un cambio radical, pero es un uso "
     "erróneo: el cambio total de sentido corresponde a media vuelta, es decir, a 180 "
     "grados. Así, no camina \"en otra "sv,
@@ -359,9 +359,9 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "1670 km/h. La velocidad disminuye con la latitud, porque el círculo que se recorre "
     "es cada vez menor: en Madrid es de unos 1275 km/h y en los polos se anula, ya que "
     "allí la persona solo gira sobre sí misma. Por eso es falsa "sv,
-    "11.4, que dice justo lo contrario. La opción 11.1 olvida la rotación diaria, que, "
-    "salvo en los polos, se agrega a la \"traslación\": el viaje anual de la Tierra "
-    "alrededor del Sol, a unos 107 000 km/h. Además, esa persona se mueve, "sv,
+    "11.4, que dice justo lo contrario. La opción 11.1 confunde la rotación, que dura un "
+    "día, con la \"traslación\": el viaje anual de la Tierra alrededor del Sol, a unos "
+    "107 000 km/h, que se suma al giro. Además, esa persona se mueve, "sv,
     "con todo el sistema solar, alrededor del centro de nuestra galaxia. La opción "
     "11.3 reproduce un argumento antiguo contra la rotación terrestre: si la Tierra "
     "girase, se pensaba, sentiríamos un \"viento\" constante. No lo sentimos "sv,
@@ -401,9 +401,9 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "La opción 14.2 es la correcta: el metanol es muy tóxico. El hígado lo convierte en "
     "formaldehído y este, en ácido fórmico, que causa acidosis y daña el nervio óptico; "
     "unos diez mililitros pueden cegar a un adulto y unos "sv,
-    "treinta, matarlo. Por ello las bebidas adulteradas con metanol causan "
-    "intoxicaciones masivas; se tratan con fomepizol o etanol, que frenan su "
-    "transformación. La opción 14.1 lo confunde con el etanol o \"alcohol "sv,
+    "treinta, matarlo. Las bebidas adulteradas con metanol provocan intoxicaciones "
+    "masivas; se tratan con fomepizol o etanol, que frenan la oxidación del metanol. La "
+    "opción 14.1 lo confunde con el etanol o \"alcohol "sv,
     "etílico\", el de vinos y cervezas, que solo contienen trazas de metanol; este, "
     "antaño llamado \"alcohol de madera\", ya que se obtenía al destilarla, es otra "
     "sustancia. La opción 14.3 es falsa: diluirlo no lo "sv,
@@ -513,8 +513,8 @@ const std::array<std::string_view, std::size_t{QuestionCount} * CommentPieceCoun
     "en muchos. Por último, 21.2 exagera: la terapia "sv,
     "consolidada es el trasplante de progenitores hematopoyéticos (el clásico "
     "\"trasplante de médula ósea\") para leucemias y otras enfermedades de la sangre; "
-    "las demás terapias aprobadas son pocas, y la mayoría de los usos siguen en fase "
-    "experimental."sv,
+    "las demás terapias aprobadas son pocas, y las del alzhéimer o el párkinson siguen "
+    "en estudio."sv,
     ""sv,
     ""sv,
     ""sv,
