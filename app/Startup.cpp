@@ -7,6 +7,7 @@
 #include "FocusRing.h"
 #include "Fonts.h"
 #include "MainUnit.h"
+#include "Platform.h"
 #include "RCUnit.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ void PrepareApplication()
     useWindowFontByDefault();
     // Lets the desktop match the windows with the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.telvanor.Telvanor"));
+    connectToPage();
 }
 
 void CreateForms()

@@ -19,28 +19,12 @@ import os
 import re
 import subprocess
 import sys
-import tempfile
 import time
-from xml.etree import ElementTree
 
 from waiting import CheckFailed, wait_for
+from walkthrough import TIMEOUT, Screen, check, check_whole, run, take_the_test
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Telvanor"
-TIMEOUT = 30
-SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-# The layout of each window, by its title.
-LAYOUTS = {"Telvanor": "app/MainUnit.ui", "Cuestionario": "windows/CuestionarioUnit.ui",
-           "Aviso": "windows/AvisoUnit.ui", "Evaluación": "windows/EvaluacionUnit.ui",
-           "Respuestas Correctas": "windows/RCUnit.ui", "Créditos": "app/Creditos.ui"}
-
-
-def check(condition, what):
-    if not condition:
-        raise CheckFailed(what)
-
-
-def run(*command, timeout=TIMEOUT):
-    return subprocess.run(command, capture_output=True, text=True, timeout=timeout)
 
 
 def windows_folder(variable):
@@ -60,18 +44,11 @@ def uninstall_entry():
     return values
 
 
-def declared_size(title):
-    """A window's client size as its layout declares it, at 96 dpi."""
-    layout = ElementTree.parse(os.path.join(SOURCE, LAYOUTS[title])).getroot()
-    rect = layout.find("./widget/property[@name='geometry']/rect")
-    return int(rect.find("width").text), int(rect.find("height").text)
-
-
-class Screen:
+class XScreen(Screen):
     """The program's windows as the X server shows them, at a display scale of dpi / 96."""
 
     def __init__(self, dpi):
-        self.dpi = dpi
+        self.scaled = dpi > 96
 
     def window(self, title):
         def find():
@@ -93,117 +70,17 @@ class Screen:
         time.sleep(0.5)
 
     def frame_on_screen(self, window, title):
-        """The window with its window manager's frame lies whole on the screen; where it
-        fits there at its size at 96 dpi, it is drawn in its declared shape, no smaller."""
         # xwininfo, unlike xdotool, tells where the client area lies on the screen.
         info = run("xwininfo", "-id", window).stdout
-        x, y, w, h = (int(re.search(label + r":\s+(-?\d+)", info).group(1)) for label in
-                      ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        client = [int(re.search(label + r":\s+(-?\d+)", info).group(1)) for label in
+                  ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
         extents = run("xprop", "-id", window, "_NET_FRAME_EXTENTS").stdout
-        numbers = [int(n) for n in re.findall(r"\d+", extents.split("=")[-1])] or [0] * 4
-        left, right, top, bottom = numbers[:4]
+        frame = [int(n) for n in re.findall(r"\d+", extents.split("=")[-1])][:4] or [0] * 4
         screen = run("xdotool", "getdisplaygeometry").stdout.split()
-        width, height = int(screen[0]), int(screen[1])
-        check(x - left >= 0 and y - top >= 0 and x + w + right <= width and
-              y + h + bottom <= height,
-              f"{title} ({w}x{h}+{x}+{y}, frame {numbers}) is not whole on the "
-              f"{width}x{height} screen")
-        declared_w, declared_h = declared_size(title)
-        if declared_w + left + right <= width and declared_h + top + bottom <= height:
-            check(w >= declared_w - 1 and h >= declared_h - 1,
-                  f"{title} ({w}x{h}) is smaller than at 96 dpi ({declared_w}x{declared_h})")
-            check(abs(w / h - declared_w / declared_h) <= 0.01 * declared_w / declared_h,
-                  f"{title} ({w}x{h}) is not in the shape of its layout "
-                  f"({declared_w}x{declared_h}): cut or scrolled")
+        check_whole(title, client, frame, (int(screen[0]), int(screen[1])))
 
-    def readings(self, window):
-        """What the window shows, read from its pixels in a few ways, blanks made single:
-        whole at two sizes, and its figures alone (small digits are read best that way)."""
-        ways = [("200%", []), ("300%", []),
-                ("200%", ["--psm", "6", "-c", "tessedit_char_whitelist=0123456789,. "])]
-        with tempfile.TemporaryDirectory() as folder:
-            picture = os.path.join(folder, "window.png")
-            run("import", "-window", window, picture)
-            texts = []
-            for size, options in ways:
-                larger = os.path.join(folder, size + ".png")
-                run("convert", picture, "-resize", size, larger)
-                read = run("tesseract", larger, "-", "-l", "spa", *options).stdout
-                texts.append(" ".join(read.split()))
-        return texts
-
-    def shows(self, window, title, *patterns):
-        """Waits until each pattern is found in one of the readings of the window."""
-        def read():
-            texts = self.readings(window)
-            if all(any(re.search(p, text) for text in texts) for p in patterns):
-                return texts[0]
-            return None
-        try:
-            return wait_for(read, title + " showing " + " and ".join(patterns))
-        except CheckFailed:
-            raise CheckFailed(f"{title} shows {self.readings(window)!r}, not {patterns}")
-
-
-def item_list(numbers):
-    """A list of question numbers as a pattern that allows for the blanks OCR sees."""
-    return r"\b" + r",\s*".join(str(n) for n in numbers) + r"\b"
-
-
-def take_the_test(screen):
-    """Answers question 1 rightly (option 3) and question 24 wrongly (option 4), leaves the
-    rest blank, and goes through every window to the end."""
-    main = screen.window("Telvanor")
-    screen.frame_on_screen(main, "Telvanor")
-    screen.shows(main, "the main window", r"Consta de 24 frases", r"Realizar Prueba")
-    screen.keys("Return")
-
-    questionnaire = screen.window("Cuestionario")
-    screen.frame_on_screen(questionnaire, "Cuestionario")
-    screen.shows(questionnaire, "the questionnaire", r"Pregunta 1 de 24", r"método científico")
-    screen.keys("space", "Down", "space", "Down", "space")         # option 3
-    screen.keys("Tab", "Tab", "Tab", "Tab", "Return")                # "Final"
-    screen.shows(questionnaire, "the questionnaire", r"Pregunta 24 de 24")
-    # Back into the continuations, where the focus returns to the third: the fourth.
-    screen.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "Down", "space")
-    screen.keys("Tab", "Tab", "Tab", "Tab", "Tab", "Return")         # "Evaluación global"
-
-    notice = screen.window("Aviso")
-    screen.frame_on_screen(notice, "Aviso")
-    blanks = item_list(range(2, 24))
-    screen.shows(notice, "the notice", r"sin responder las preguntas", blanks)
-    screen.keys("Tab", "Return")                                     # "Proceder"
-    screen.gone("Aviso")
-
-    evaluation = screen.window("Evaluación")
-    screen.frame_on_screen(evaluation, "Evaluación")
-    screen.shows(evaluation, "the evaluation", r"correctas: 1\b", r"\(1 de 24\)\W*4[.,]2 ?%",
-                 r"incorrectas: 24\b", blanks)
-    screen.keys("Return")                                            # "Ver respuestas"
-
-    review = screen.window("Respuestas Correctas")
-    screen.frame_on_screen(review, "Respuestas Correctas")
-    screen.shows(review, "the review", r"Pregunta 1 de 24", r"método científico")
-    if screen.dpi > 96:
-        # The commentary read to the right edge of its lines.
-        screen.shows(review, "the review", r"nuestras ideas frente a la realidad",
-                     r"criterio para distinguir la ciencia", r"repite el experimento, a ser")
-    screen.keys("Tab", "Tab", "Return")                              # "Siguiente"
-    # The focus on the buttons has scrolled the shrunk window down to its commentary.
-    screen.shows(review, "the review", r"La opción 2\.3 es la correcta")
-    screen.keys("Tab", "Tab", "Return")                              # "Salir"
-    screen.gone("Respuestas Correctas")
-
-    main = screen.window("Telvanor")
-    screen.keys("Tab", "Return")                                     # "Créditos"
-    credits = screen.window("Créditos")
-    screen.frame_on_screen(credits, "Créditos")
-    screen.shows(credits, "the credits", r"elaborada de forma colectiva", r"El programa fue escrito")
-    screen.keys("Return")
-    screen.gone("Créditos")
-
-    screen.window("Telvanor")
-    screen.keys("Tab", "Return")                                     # "Salir"
+    def picture(self, window, path):
+        run("import", "-window", window, path)
 
 
 def set_display_scale(dpi):
@@ -238,7 +115,7 @@ def main():
 
     program = subprocess.Popen(["wine", os.path.join(programs, "Telvanor.exe")])
     try:
-        take_the_test(Screen(dpi))
+        take_the_test(XScreen(dpi))
         check(program.wait(timeout=TIMEOUT) == 0, f"the program ended with {program.returncode}")
     finally:
         if program.poll() is None:

@@ -6,6 +6,7 @@
 #include "Inert.h"
 #include "InputWatcher.h"
 #include "LayoutDeclarations.h"
+#include "Platform.h"
 #include "ScreenMetrics.h"
 #include "WindowGroup.h"
 
@@ -109,7 +110,8 @@ void Form::loadLayout(Scaling scaling)
     for (QPushButton *button : m_client->findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
-        connect(button, &QAbstractButton::clicked, this, [this, button] { pressButton(button); });
+        connect(button, &QAbstractButton::clicked, this, [this, button] { pressButton(button); },
+                buttonPressConnection());
     }
 
     m_scrollArea->watchFocusOfControls();
@@ -255,9 +257,11 @@ int Form::showModal()
     const QPointer<QWidget> previous = QApplication::activeWindow();
     exec();
     m_shownModally = false;
-    // Not every window manager gives the focus back to the window that had it.
-    if (previous && previous->isVisible())
-        previous->activateWindow();
+    // Not every window manager gives the focus back to the window that had it, and in a web
+    // page none does: the window that had it takes it back, or else the main window.
+    QWidget *next = previous && previous->isVisible() ? previous.data() : mainForm();
+    if (next && next->isVisible())
+        next->activateWindow();
     return m_modalResult;
 }
 
@@ -316,6 +320,10 @@ void Form::showEvent(QShowEvent *event)
     // for Tab to be pressed in it.
     setAttribute(Qt::WA_KeyboardFocusChange, InputWatcher::keyboardInUse());
     QDialog::showEvent(event);
+    // In a web page Qt stacks the windows in the order they were made, and a window made
+    // while a modal one is on show goes behind it: each is raised once it is on show.
+    if (currentPlatform() == Platform::Web)
+        QMetaObject::invokeMethod(this, &QWidget::raise, Qt::QueuedConnection);
     if (!m_activated) {
         m_activated = true;
         focusFirstControl();

@@ -12,6 +12,8 @@ Platform currentPlatform()
         return Platform::Wayland;
     if (name == QLatin1String("windows"))
         return Platform::Windows;
+    if (name == QLatin1String("wasm"))
+        return Platform::Web;
     return Platform::Other;
 }
 
@@ -33,3 +35,18 @@ void choosePlatform()
         qputenv("QT_QPA_PLATFORM", "wayland");
 #endif
 }
+
+Qt::ConnectionType buttonPressConnection()
+{
+#ifdef Q_OS_WASM
+    return Qt::QueuedConnection;
+#else
+    return Qt::DirectConnection;
+#endif
+}
+
+#ifndef Q_OS_WASM
+void connectToPage()
+{
+}
+#endif

@@ -36,6 +36,9 @@ QMargins learnWindowFrame(Qt::WindowFlags flags)
     case Platform::Windows:
         return windowsFrame(FrameProbe(flags).window);
 #endif
+    case Platform::Web:
+        // Qt draws the frame itself, and knows it as soon as the window exists.
+        return FrameProbe(flags).window.frameMargins();
     default:
         return {};
     }
