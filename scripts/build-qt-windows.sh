@@ -5,14 +5,15 @@
 #
 # The build is cached outside the checkout, in $TELVANOR_CACHE (default ~/.cache/telvanor),
 # in a folder named after Qt's version and a digest of everything that builds it: this
-# script, the source fetcher, the toolchain file and the patches. A changed recipe builds
-# anew; the builds of earlier recipes are removed. It takes about half an hour on two cores.
+# script, the source fetcher, the notices' gatherer, the toolchain file and the patches. A
+# changed recipe builds anew; the builds of earlier recipes are removed. It takes about half
+# an hour on two cores.
 set -eu
 cd "$(dirname "$0")/.."
 
 QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-RECIPE="scripts/build-qt-windows.sh scripts/fetch-qt-source.sh cmake/mingw-w64-x86_64.cmake
-    $(ls cmake/qt-patches/windows-*.patch)"
+RECIPE="scripts/build-qt-windows.sh scripts/fetch-qt-source.sh scripts/qt-notices.py
+    cmake/mingw-w64-x86_64.cmake $(ls cmake/qt-patches/windows-*.patch)"
 # shellcheck disable=SC2086
 DIGEST=$(cat $RECIPE | sha256sum | cut -c1-12)
 CACHE=$(realpath -m "${TELVANOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/telvanor}")
@@ -79,39 +80,14 @@ build_qt() {
         -DFEATURE_system_doubleconversion=OFF >&2
     cmake --build "$WORK/build" >&2
     cmake --install "$WORK/build" >&2
-    gather_notices
-    touch "$PREFIX/.complete"
-}
-
-# The notices that a program linking this Qt must carry: Qt's licence, the attributions of
-# the sources that Core, Gui and Widgets are built from (the modules left out excepted), and
-# the copyright of the MinGW-w64 and GCC runtimes.
-gather_notices() {
     mkdir -p "$(dirname "$NOTICES")"
-    python3 - "$WORK/source" "$QT_VERSION" >"$NOTICES" <<'PYTHON'
-import json, pathlib, re, sys
-source, version = pathlib.Path(sys.argv[1]), sys.argv[2]
-left_out = re.compile(r"/(network|dbus|opengl|vulkan|testlib|android|wasm|xcb|cocoa|"
-                      r"libjpeg|libpsl|gradle|forkfd|VulkanMemoryAllocator)(/|$)")
-print(f"==== Qt {version.split('+')[0]} (Debian source package qt6-base {version}) ====\n")
-print("Qt is licensed under the GNU Lesser General Public License version 3.\n")
-print((source / "LICENSES/LGPL-3.0-only.txt").read_text())
-for path in sorted(source.glob("src/**/qt_attribution.json")):
-    if left_out.search(str(path.parent.relative_to(source))):
-        continue
-    entries = json.loads(path.read_text(), strict=False)
-    for entry in entries if isinstance(entries, list) else [entries]:
-        print(f"\n==== {entry['Name']} {entry.get('Version', '')} ====\n")
-        print(entry.get("Copyright", "").strip())
-        print(f"\nLicense: {entry.get('License', '')}\n")
-        files = entry.get("LicenseFile", "")
-        for name in files if isinstance(files, list) else filter(None, files.split(";")):
-            print((path.parent / name).read_text(errors="replace"))
-PYTHON
-    for package in mingw-w64-common gcc-mingw-w64-base; do
-        printf '\n==== %s (Debian) ====\n\n' "$package"
-        cat "/usr/share/doc/$package/copyright"
-    done >>"$NOTICES"
+    # The attributions of the modules and platforms left out are left out too; the MinGW-w64
+    # and GCC runtimes are linked in.
+    left_out='/(network|dbus|opengl|vulkan|testlib|android|wasm|xcb|cocoa|libjpeg|libpsl|'
+    left_out="$left_out"'gradle|forkfd|VulkanMemoryAllocator)/'
+    scripts/qt-notices.py "$WORK/source" "$QT_VERSION" "$left_out" \
+        mingw-w64-common gcc-mingw-w64-base >"$NOTICES"
+    touch "$PREFIX/.complete"
 }
 
 build_qt

@@ -30,4 +30,4 @@ for path in sorted(source.glob("src/**/qt_attribution.json")):
             print((path.parent / name).read_text(errors="replace"))
 for package in sys.argv[4:]:
     print(f"\n==== {package} (Debian) ====\n")
-    print(pathlib.Path(f"/usr/share/doc/{package}/copyright").read_text())
+    print(pathlib.Path(f"/usr/share/doc/{package}/copyright").read_text(), end="")

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the web page (scripts/package-web.sh) and takes the whole test in it, in headless
-# browsers served from 127.0.0.1 (tests/tst_web.py): Chromium at 1366 x 768 and at
-# 1024 x 768 with two device pixels to a CSS pixel, Firefox ESR at 1366 x 768; and checks
-# what the page says in a browser without WebGL and in one without WebAssembly.
+# Chromium, served from 127.0.0.1 (tests/tst_web.py): at 1366 x 768 and at 1024 x 768 with
+# two device pixels to a CSS pixel; and checks what the page says in a browser without WebGL
+# and in one without WebAssembly.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/package-web.sh
@@ -25,4 +25,3 @@ web_test chromium 1366 768 1
 web_test chromium 1024 768 2
 web_test chromium 1366 768 1 --without webgl
 web_test chromium 1366 768 1 --without wasm
-web_test firefox 1366 768 1

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The web page end to end, in a headless browser, from a server on 127.0.0.1.
+"""The web page end to end, in headless Chromium, from a server on 127.0.0.1.
 
 Loads the page and waits for the program; takes it through the whole test by the browser's
 keyboard, as the Windows installer's test does, checking that every window lies whole in the
@@ -8,7 +8,7 @@ the program was running, that it says so when the program ends, and that its but
 the program again. With --without webgl or --without wasm, the browser lacks that and the
 page must say so in Spanish instead, without downloading the program.
 
-Usage: tst_web.py SITE chromium|firefox WIDTH HEIGHT DEVICE_PIXEL_RATIO [--without WHAT]
+Usage: tst_web.py SITE chromium WIDTH HEIGHT DEVICE_PIXEL_RATIO [--without WHAT]
 """
 
 import os
@@ -25,7 +25,7 @@ KEYS = {"Return": "Enter", "space": "Space", "Down": "ArrowDown", "Tab": "Tab",
         "shift+Tab": "Shift+Tab", "ctrl+End": "Control+End"}
 # What a browser without one of the program's needs is started with, and what the page says.
 WITHOUT = {"webgl": (["--disable-webgl", "--disable-3d-apis"], "tiene desactivado WebGL"),
-           "wasm": (["--js-flags=--noexpose_wasm"], "no admite WebAssembly")}
+           "wasm": (["--without-webassembly"], "no admite WebAssembly")}
 
 
 class WebScreen(Screen):
@@ -71,8 +71,13 @@ class WebScreen(Screen):
 
 
 def wait_for_state(browser, state, seconds):
-    wait_for(lambda: browser.do("state")["state"] == state, "the page to be " + state,
-             seconds, 0.5)
+    """Waits for the page's state; a page that has given up fails the wait at once."""
+    def reached():
+        now = browser.do("state")["state"]
+        if now == "failed" and state != "failed":
+            raise CheckFailed("the page gave up: " + browser.do("text"))
+        return now == state
+    wait_for(reached, "the page to be " + state, seconds, 0.5)
 
 
 def take_it_whole(browser, ratio):

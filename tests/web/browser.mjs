@@ -1,7 +1,8 @@
-// Drives one headless browser on one page for the web tests and the web benchmark, taking
+// Drives one headless Chromium on one page for the web tests and the web benchmark, taking
 // one command a line on its standard input and answering each with one line of JSON
 // ({"ok": true, "value": ...} or {"ok": false, "error": "..."}):
-//   node browser.mjs chromium|firefox URL WIDTH HEIGHT DEVICE_PIXEL_RATIO [BROWSER_FLAG...]
+//   node browser.mjs chromium URL WIDTH HEIGHT DEVICE_PIXEL_RATIO [BROWSER_FLAG...]
+//       [--without-webassembly]
 // Commands: {"do": "state"}: the page's window.telvanor, with the viewport and the time;
 // {"do": "keys", "keys": [...]}: presses keys (Puppeteer's names; "Shift+Tab");
 // {"do": "shot", "path": ..., "clip": [x, y, width, height]}: a picture of part of the page,
@@ -14,8 +15,12 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 
-const [browserName, url, width, height, ratio, ...extraFlags] = process.argv.slice(2);
-const executables = {chromium: "/usr/bin/chromium", firefox: "/usr/bin/firefox-esr"};
+const [browserName, url, width, height, ratio, ...flags] = process.argv.slice(2);
+// Not a browser's flag: the page is loaded in a browser without WebAssembly.
+const withoutWebAssembly = flags.includes("--without-webassembly");
+const extraFlags = flags.filter(flag => flag !== "--without-webassembly");
+if (browserName !== "chromium")
+    throw new Error("only Debian's Chromium is driven: " + browserName);
 // The machine has no network: Chromium's own connections are turned off, or they fail by
 // the dozen. WebGL comes from SwiftShader, Chromium's software renderer.
 const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--enable-unsafe-swiftshader",
@@ -25,14 +30,16 @@ const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--enable-unsafe-swiftsh
 const profile = fs.mkdtempSync(path.join(os.tmpdir(), "telvanor-browser-"));
 
 const browser = await puppeteer.launch({
-    browser: browserName === "firefox" ? "firefox" : "chrome",
-    executablePath: executables[browserName],
+    browser: "chrome",
+    executablePath: "/usr/bin/chromium",
     headless: true,
     userDataDir: profile,
-    args: [...(browserName === "chromium" ? chromiumFlags : []), ...extraFlags],
+    args: [...chromiumFlags, ...extraFlags],
     protocolTimeout: 60000,
 });
 const page = await browser.newPage();
+if (withoutWebAssembly)
+    await page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
 await page.setViewport({width: Number(width), height: Number(height),
                         deviceScaleFactor: Number(ratio)});
 const requests = [];
