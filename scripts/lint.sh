@@ -9,10 +9,14 @@ scripts/setup-debian.sh
 cmake --build --preset ci --target all render-windows telvanor-bench
 
 sources=$(git ls-files '*.cpp')
-echo "clang-tidy: $(echo "$sources" | wc -w) files"
+# The web build's own code includes emscripten's headers, which clang-tidy reads only in an
+# emscripten build; cppcheck reads it here too.
+# shellcheck disable=SC2086
+tidied=$(grep -L '#include <emscripten/' $sources)
+echo "clang-tidy: $(echo "$tidied" | wc -w) files"
 log=$(mktemp)
 # One clang-tidy per core, a few files each.
-if ! echo "$sources" | xargs -P "$(nproc)" -n 4 clang-tidy -p build/ci --quiet 2>"$log"; then
+if ! echo "$tidied" | xargs -P "$(nproc)" -n 4 clang-tidy -p build/ci --quiet 2>"$log"; then
     grep -v "warnings generated" "$log" >&2
     exit 1
 fi

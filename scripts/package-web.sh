@@ -7,7 +7,10 @@ set -eu
 cd "$(dirname "$0")/.."
 TELVANOR_QT_WEB=${TELVANOR_QT_WEB:-$(scripts/setup-web.sh)}
 export TELVANOR_QT_WEB
-cmake --preset web
+# A build folder configured against another Qt (an earlier recipe's build) starts afresh.
+fresh=""
+grep -qsF "$TELVANOR_QT_WEB/" build/web/CMakeFiles/*/CMakeSystem.cmake || fresh=--fresh
+cmake --preset web $fresh
 cmake --build --preset web
 
 version=$(sed -n 's/^project(Telvanor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -8,7 +8,10 @@ set -eu
 cd "$(dirname "$0")/.."
 TELVANOR_QT_WINDOWS=${TELVANOR_QT_WINDOWS:-$(scripts/setup-windows.sh)}
 export TELVANOR_QT_WINDOWS
-cmake --preset windows
+# A build folder configured against another Qt (an earlier recipe's build) starts afresh.
+fresh=""
+grep -qsF "$TELVANOR_QT_WINDOWS/" build/windows/CMakeFiles/*/CMakeSystem.cmake || fresh=--fresh
+cmake --preset windows $fresh
 cmake --build --preset windows
 
 version=$(sed -n 's/^project(Telvanor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -64,8 +64,14 @@ class Browser:
         return self._answer(seconds)
 
     def close(self):
+        """Ends the driver, which closes the browser; one that hangs is told to end, on
+        which Puppeteer kills the browser it started, and is killed after that."""
         self.process.stdin.close()
-        try:
-            self.process.wait(timeout=TIMEOUT)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
+        for end in (None, self.process.terminate, self.process.kill):
+            if end:
+                end()
+            try:
+                self.process.wait(timeout=TIMEOUT)
+                return
+            except subprocess.TimeoutExpired:
+                pass
