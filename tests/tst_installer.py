@@ -21,7 +21,7 @@ import subprocess
 import sys
 import time
 
-from waiting import CheckFailed, wait_for
+from waiting import CheckFailed, run_test, wait_for
 from walkthrough import TIMEOUT, Screen, check, check_whole, run, take_the_test
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Telvanor"
@@ -130,8 +130,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except (CheckFailed, subprocess.TimeoutExpired) as failure:
-        print("FAIL:", failure)
-        sys.exit(1)
+    run_test(main)

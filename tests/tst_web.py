@@ -12,11 +12,10 @@ Usage: tst_web.py SITE chromium WIDTH HEIGHT DEVICE_PIXEL_RATIO [--without WHAT]
 """
 
 import os
-import subprocess
 import sys
 import time
 
-from waiting import CheckFailed, wait_for
+from waiting import CheckFailed, run_test, wait_for
 from walkthrough import TIMEOUT, Screen, check, check_whole, take_the_test
 from web.driver import START_TIMEOUT, Browser, serve
 
@@ -137,8 +136,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except (CheckFailed, subprocess.TimeoutExpired) as failure:
-        print("FAIL:", failure)
-        sys.exit(1)
+    run_test(main)
