@@ -49,8 +49,10 @@ page.on("pageerror", error => process.stderr.write(`[page error] ${error.message
 
 // The work of a key press, the wait for the browser's next frame left out: from the key's
 // arrival to the end of the tasks it set off (Qt handles the key at once and lays out its
-// windows in a task queued behind it), then, in the next animation frame, the time until
-// Qt has drawn its windows onto the canvas (its frame callback is asked for before ours).
+// windows in a task queued behind it), then, from the start of the next animation frame, the
+// time until the browser has shown it: Qt draws its windows onto the canvas in that frame
+// (its frame callback is asked for before ours), and the browser composites the canvas
+// before it runs the task queued from our callback.
 async function pageTurn(key) {
     await page.evaluate(() => {
         window.turn = undefined;
@@ -59,9 +61,9 @@ async function pageTurn(key) {
                                 {capture: true, once: true});
         window.addEventListener("keydown", () => setTimeout(() => {
             const handled = performance.now();
-            requestAnimationFrame(frame => {
+            requestAnimationFrame(frame => setTimeout(() => {
                 window.turn = {handling: handled - start, drawing: performance.now() - frame};
-            });
+            }, 0));
         }, 0), {once: true});
     });
     await page.keyboard.press(key);
