@@ -6,12 +6,14 @@ the main window's size, built with the same Qt and flags and served in the same 
 - First paint: from navigation to the first animation frame after the first window has
   been drawn (the page's telvanor.firstPaint), in headless Chromium with a new profile each
   time, so that nothing comes from the browser's cache; the median of RUNS loads, the
-  program's and the floor's alternated.
+  pages' loads alternated.
 - A page turn: "Siguiente" in the questionnaire, the work of the key press and of the frame
   that draws it (tests/web/browser.mjs), against a 60 Hz frame; beside it the floor's key
   press, which repaints its dialog whole: what any frame of Qt's costs in this browser.
 
-Usage: web_bench.py PROGRAM_SITE FLOOR_SITE [RUNS]
+Then the floor beside the same dialog linked without Asyncify: what Asyncify costs Qt itself.
+
+Usage: web_bench.py PROGRAM_SITE FLOOR_SITE FLOOR_WITHOUT_ASYNCIFY_SITE [RUNS]
 """
 
 import gzip
@@ -83,40 +85,53 @@ def turn_figures(turns):
     return statistics.median(totals), max(totals)
 
 
-def row(figure, program, floor, unit, goal):
-    ratio = program / floor
-    verdict = "met" if ratio <= goal else "**missed**"
-    print(f"| {figure} | {program:,.1f} {unit} | {floor:,.1f} {unit} | {ratio:.2f} x | "
-          f"{goal:.1f} x: {verdict} |")
+def figures(site, url, ready, paints):
+    """The site's download in MB, its median first paint and its page turn in ms."""
+    sizes = [size / 1e6 for size in download_sizes(site)]
+    return sizes + [statistics.median(paints), *turn_figures(page_turns(url, ready))]
+
+
+def verdict(goal, first, second):
+    """A goal is a ratio of the first figure to the second (1.2), or a limit ("16.7 ms")."""
+    if goal is None:
+        return ""
+    if isinstance(goal, float):
+        return f"{goal:.1f} x: " + ("met" if first / second <= goal else "**missed**")
+    return f"{goal}: " + ("met" if first < float(goal.split()[0]) else "**missed**")
+
+
+def table(rows, names, first, second, goals):
+    print(f"| figure | {names[0]} | {names[1]} | ratio | goal |")
+    print("|---|---|---|---|---|")
+    for (figure, unit), a, b, goal in zip(rows, first, second, goals):
+        print(f"| {figure} | {a:,.1f} {unit} | {b:,.1f} {unit} | {a / b:.3f} x | "
+              f"{verdict(goal, a, b)} |")
 
 
 def main():
-    program_site, floor_site = sys.argv[1], sys.argv[2]
-    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 7
-    program_server, floor_server = serve(program_site), serve(floor_site)
-    url = lambda server: f"http://127.0.0.1:{server.server_address[1]}/index.html"
-    paints = {"program": [], "floor": []}
+    sites = dict(zip(("program", "floor", "floor without Asyncify"), sys.argv[1:4]))
+    runs = int(sys.argv[4]) if len(sys.argv) > 4 else 7
+    servers = {name: serve(site) for name, site in sites.items()}
+    urls = {name: f"http://127.0.0.1:{server.server_address[1]}/index.html"
+            for name, server in servers.items()}
+    paints = {name: [] for name in sites}
     for _ in range(runs):
-        paints["program"].append(first_paint(url(program_server)))
-        paints["floor"].append(first_paint(url(floor_server)))
-    turns = page_turns(url(program_server), onto_siguiente)
-    floor_turns = page_turns(url(floor_server), onto_floor)
+        for name in sites:
+            paints[name].append(first_paint(urls[name]))
+    measured = {name: figures(site, urls[name], onto_siguiente if name == "program" else onto_floor,
+                              paints[name])
+                for name, site in sites.items()}
 
-    print("| figure | Telvanor | empty dialog | ratio | goal |")
-    print("|---|---|---|---|---|")
-    for label, program, floor in zip(("raw", "gzip -9", "brotli -q 11"),
-                                     download_sizes(program_site), download_sizes(floor_site)):
-        row(f"download, {label}", program / 1e6, floor / 1e6, "MB", 1.2)
-    row(f"first paint, median of {runs}", statistics.median(paints["program"]),
-        statistics.median(paints["floor"]), "ms", 1.2)
-    program_turn, floor_turn = turn_figures(turns), turn_figures(floor_turns)
-    print(f"| page turn, median of {TURNS} | {program_turn[0]:,.1f} ms | {floor_turn[0]:,.1f} ms "
-          f"| {program_turn[0] / floor_turn[0]:.2f} x | |")
-    print(f"| page turn, longest of {TURNS} | {program_turn[1]:,.1f} ms | {floor_turn[1]:,.1f} ms "
-          f"| {program_turn[1] / floor_turn[1]:.2f} x | {FRAME_MS:.1f} ms: "
-          f"{'met' if program_turn[1] < FRAME_MS else '**missed**'} |")
-    print("First paints (ms), program:", ", ".join(f"{p:.0f}" for p in paints["program"]))
-    print("First paints (ms), floor:  ", ", ".join(f"{p:.0f}" for p in paints["floor"]))
+    rows = [("download, raw", "MB"), ("download, gzip -9", "MB"), ("download, brotli -q 11", "MB"),
+            (f"first paint, median of {runs}", "ms"), (f"page turn, median of {TURNS}", "ms"),
+            (f"page turn, longest of {TURNS}", "ms")]
+    table(rows, ("Telvanor", "empty dialog"), measured["program"], measured["floor"],
+          [1.2, 1.2, 1.2, 1.2, None, f"{FRAME_MS:.1f} ms"])
+    print("\nWhat Asyncify costs Qt's own code: the empty dialog with and without it")
+    table(rows, ("with Asyncify", "without"), measured["floor"],
+          measured["floor without Asyncify"], [None] * len(rows))
+    for name in sites:
+        print(f"First paints (ms), {name}:", ", ".join(f"{p:.0f}" for p in paints[name]))
 
 
 if __name__ == "__main__":
